@@ -1,0 +1,14 @@
+#pragma once
+
+#include <string_view>
+
+namespace cipher {
+
+// Guards for bit strings handed to the public operations. Each throws
+// std::invalid_argument with a message that names the operation.
+void requireBitString(std::string_view bits, const char* operation);
+
+// Throws TextTooLongError for a text above the length limit.
+void requireTransformableLength(std::size_t length);
+
+}  // namespace cipher

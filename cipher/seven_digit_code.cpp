@@ -1,0 +1,109 @@
+#include <array>
+#include <stdexcept>
+#include <string>
+
+#include "cipher/bit_string_checks.h"
+#include "cipher/text_cipher.h"
+
+namespace cipher {
+namespace {
+
+using Code = std::array<char, kCodeLength>;
+
+// The seven digits of every value 0 to 127, most significant first.
+constexpr std::array<Code, kAlphabetSize + 1> kCodes = [] {
+    std::array<Code, kAlphabetSize + 1> codes{};
+    for (std::size_t value = 0; value < codes.size(); ++value) {
+        for (std::size_t digit = 0; digit < kCodeLength; ++digit) {
+            const std::size_t weight = std::size_t{1} << (kCodeLength - 1 - digit);
+            codes[value][digit] = (value & weight) != 0 ? '1' : '0';
+        }
+    }
+    return codes;
+}();
+
+bool isDigit(char c) {
+    return c == '0' || c == '1';
+}
+
+// Value of the seven digits starting at group; the digits are already checked.
+int groupValue(const char* group) {
+    int value = 0;
+    for (std::size_t digit = 0; digit < kCodeLength; ++digit) {
+        value = (value << 1) | (group[digit] - '0');
+    }
+    return value;
+}
+
+}  // namespace
+
+void requireBitString(std::string_view bits, const char* operation) {
+    const auto name = [operation] { return std::string(operation); };
+    if (bits.size() > kMaxBitLength) {
+        throw std::invalid_argument(name() + ": a bit string holds at most 32,767 digits, not " +
+                                    std::to_string(bits.size()) + ".");
+    }
+    if (bits.size() % kCodeLength != 0) {
+        throw std::invalid_argument(name() + ": the bit string's length " +
+                                    std::to_string(bits.size()) + " is not a multiple of 7.");
+    }
+    for (std::size_t at = 0; at < bits.size(); ++at) {
+        if (!isDigit(bits[at])) {
+            throw std::invalid_argument(name() + ": character " + std::to_string(at + 1) +
+                                        " of the bit string is not 0 or 1.");
+        }
+    }
+}
+
+void requireTransformableLength(std::size_t length) {
+    if (length > kMaxTextLength) {
+        throw TextTooLongError(length);
+    }
+}
+
+void TextCipher::addencrypt(char32_t character, std::string& bits) const {
+    const Code& code = kCodes[static_cast<std::size_t>(alphabetPosition(character))];
+    bits.append(code.data(), code.size());
+}
+
+void TextCipher::adddecrypt(std::int16_t start, std::u32string& text,
+                            const std::string& bits) const {
+    if (start < 1 || static_cast<std::size_t>(start) - 1 + kCodeLength > bits.size()) {
+        throw std::invalid_argument("adddecrypt: no group of seven digits starts at position " +
+                                    std::to_string(start) + " of a bit string of " +
+                                    std::to_string(bits.size()) + " digits.");
+    }
+    const std::string_view group(bits.data() + start - 1, kCodeLength);
+    requireBitString(group, "adddecrypt");
+    const int value = groupValue(group.data());
+    if (value == 0) {
+        throw ZeroGroupError((static_cast<std::size_t>(start) - 1) / kCodeLength + 1);
+    }
+    text += alphabetCharacter(value);
+}
+
+std::string TextCipher::encodeText(std::u32string_view text) const {
+    requireTransformableLength(text.size());
+    std::string bits;
+    bits.reserve(text.size() * kCodeLength);
+    for (char32_t character : text) {
+        addencrypt(character, bits);
+    }
+    return bits;
+}
+
+std::u32string TextCipher::decodeGroups(std::string_view bits) const {
+    requireBitString(bits, "decodeGroups");
+    std::u32string text;
+    text.reserve(bits.size() / kCodeLength);
+    for (std::size_t start = 0; start < bits.size(); start += kCodeLength) {
+        const int value = groupValue(bits.data() + start);
+        if (value == 0) {
+            throw ZeroGroupError(start / kCodeLength + 1);
+        }
+        text += alphabet[static_cast<std::size_t>(value - 1)];
+    }
+    return text;
+}
+
+}  // namespace cipher

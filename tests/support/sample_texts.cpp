@@ -1,0 +1,49 @@
+#include "sample_texts.h"
+
+#include <vector>
+
+namespace samples {
+
+std::u32string alphabetText(const cipher::TextCipher& cipher, std::size_t length,
+                            std::mt19937& random) {
+    std::uniform_int_distribution<int> position(1, cipher::kAlphabetSize);
+    std::u32string text;
+    text.reserve(length);
+    while (text.size() < length) {
+        text += cipher.alphabetCharacter(position(random));
+    }
+    return text;
+}
+
+std::u32string textThatEncrypts(const cipher::TextCipher& cipher, std::size_t length,
+                                std::mt19937& random) {
+    const std::u32string start = alphabetText(cipher, length, random);
+    std::vector<int> positions;
+    for (char32_t character : start) {
+        positions.push_back(cipher.alphabetPosition(character));
+    }
+    // Scattered group i takes its first digit from digit i of the bit string,
+    // which is digit i % 7 of character i / 7. Setting it can only add ones.
+    const std::string scattered = cipher::TextCipher::scatterBits(cipher.encodeText(start));
+    for (std::size_t group = 0; group < length; ++group) {
+        if (scattered.compare(group * cipher::kCodeLength, cipher::kCodeLength, "0000000") == 0) {
+            positions[group / cipher::kCodeLength] |= 64 >> (group % cipher::kCodeLength);
+        }
+    }
+    std::u32string text;
+    for (int position : positions) {
+        text += cipher.alphabetCharacter(position);
+    }
+    return text;
+}
+
+const std::u32string& outsideCharacters() {
+    // Includes an unpaired surrogate and values beyond Unicode, which a
+    // char32_t can hold even though no valid text does.
+    static const std::u32string characters = {
+        0x0000, 0x0009, 0x000A, 0x000D, 0x007F, 0x0080,  0x00A0,   0x00C9,   0x00DF,
+        0x00FF, 0x00A3, 0x2028, 0xFFFD, 0xD800, 0x1F600, 0x10FFFF, 0x110000, 0xFFFFFFFF};
+    return characters;
+}
+
+}  // namespace samples
