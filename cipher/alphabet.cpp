@@ -59,6 +59,14 @@ int TextCipher::alphabetPosition(char32_t character) const noexcept {
     return 0;
 }
 
+GroupValues TextCipher::alphabetPositions(std::u32string_view text) const {
+    GroupValues positions(text.size());
+    for (std::size_t index = 0; index < text.size(); ++index) {
+        positions[index] = static_cast<std::uint8_t>(alphabetPosition(text[index]));
+    }
+    return positions;
+}
+
 char32_t TextCipher::alphabetCharacter(int position) const {
     if (position < 1 || position > kAlphabetSize) {
         throw std::out_of_range("Alphabet position " + std::to_string(position) +

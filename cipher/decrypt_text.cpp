@@ -20,11 +20,14 @@ std::string TextCipher::gatherBits(std::string_view bits) {
 }
 
 std::string TextCipher::decryptBits(std::u32string_view text) const {
-    return gatherBits(encodeText(text));
+    // Gathering the encoded digits puts digit r of every character's code in
+    // row r, so the rows come straight from the positions.
+    requireTransformableLength(text.size());
+    return gatheredDigits(alphabetPositions(text));
 }
 
 std::u32string TextCipher::decryptText(std::u32string_view text) const {
-    return decodeGroups(decryptBits(text));
+    return charactersAt(groupValues(decryptBits(text)));
 }
 
 }  // namespace cipher

@@ -19,7 +19,8 @@ std::string TextCipher::scatterBits(std::string_view bits) {
 }
 
 std::u32string TextCipher::encryptText(std::u32string_view text) const {
-    return decodeGroups(scatterBits(encodeText(text)));
+    // Reads the scattered groups straight from the encoded digits.
+    return charactersAt(scatteredGroupValues(encodeText(text)));
 }
 
 }  // namespace cipher

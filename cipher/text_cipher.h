@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "cipher/cipher_error.h"
+#include "cipher/group_values.h"
 #include "cipher/limits.h"
 
 namespace cipher {
@@ -51,6 +52,11 @@ class TextCipher {
     std::u32string decryptText(std::u32string_view text) const;
 
   private:
+    // Alphabet position of every character of text, 0 for those outside it.
+    GroupValues alphabetPositions(std::u32string_view text) const;
+    // The character at each value; throws ZeroGroupError at the first 0.
+    std::u32string charactersAt(const GroupValues& values) const;
+
     // Code points below this are found through a table; the few above, by search.
     static constexpr char32_t kTableSize = 256;
 

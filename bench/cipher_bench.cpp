@@ -1,0 +1,107 @@
+#include <benchmark/benchmark.h>
+
+#include <random>
+#include <vector>
+
+#include "cipher/text_cipher.h"
+#include "literal_transcription.h"
+#include "sample_texts.h"
+
+namespace {
+
+const cipher::TextCipher kCipher;
+const LiteralTranscription kLiteral(kCipher);
+
+// The longest text, built so that it encrypts without a zero group, and its
+// cipher text, which therefore decrypts.
+const std::u32string& longestPlain() {
+    static const std::u32string text = [] {
+        std::mt19937 random(42);
+        return samples::textThatEncrypts(kCipher, cipher::kMaxTextLength, random);
+    }();
+    return text;
+}
+
+const std::u32string& longestEncrypted() {
+    static const std::u32string text = kCipher.encryptText(longestPlain());
+    return text;
+}
+
+// 100,000 texts of 20 characters that all encrypt.
+const std::vector<std::u32string>& shortTexts() {
+    static const std::vector<std::u32string> texts = [] {
+        std::mt19937 random(7);
+        std::vector<std::u32string> made;
+        for (int index = 0; index < 100000; ++index) {
+            made.push_back(samples::textThatEncrypts(kCipher, 20, random));
+        }
+        return made;
+    }();
+    return texts;
+}
+
+void setCharacters(benchmark::State& state, std::size_t perIteration) {
+    state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations() * perIteration));
+}
+
+template <typename Transform>
+void runLongest(benchmark::State& state, const std::u32string& text, Transform transform) {
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(transform(text));
+    }
+    setCharacters(state, text.size());
+}
+
+void BM_EncryptText_Longest(benchmark::State& state) {
+    runLongest(state, longestPlain(), [](const auto& text) { return kCipher.encryptText(text); });
+}
+void BM_DecryptBits_Longest(benchmark::State& state) {
+    runLongest(state, longestEncrypted(),
+               [](const auto& text) { return kCipher.decryptBits(text); });
+}
+void BM_DecryptText_Longest(benchmark::State& state) {
+    runLongest(state, longestEncrypted(),
+               [](const auto& text) { return kCipher.decryptText(text); });
+}
+void BM_Baseline_EncryptText_Longest(benchmark::State& state) {
+    runLongest(state, longestPlain(), [](const auto& text) { return kLiteral.encryptText(text); });
+}
+void BM_Baseline_DecryptBits_Longest(benchmark::State& state) {
+    runLongest(state, longestEncrypted(),
+               [](const auto& text) { return kLiteral.decryptBits(text); });
+}
+void BM_Baseline_DecryptText_Longest(benchmark::State& state) {
+    runLongest(state, longestEncrypted(),
+               [](const auto& text) { return kLiteral.decryptText(text); });
+}
+
+template <typename Transform>
+void runShort(benchmark::State& state, Transform transform) {
+    const auto& texts = shortTexts();
+    for (auto _ : state) {
+        for (const auto& text : texts) {
+            benchmark::DoNotOptimize(transform(text));
+        }
+    }
+    setCharacters(state, texts.size() * 20);
+}
+
+void BM_EncryptText_100000Short(benchmark::State& state) {
+    runShort(state, [](const auto& text) { return kCipher.encryptText(text); });
+}
+void BM_Baseline_EncryptText_100000Short(benchmark::State& state) {
+    runShort(state, [](const auto& text) { return kLiteral.encryptText(text); });
+}
+
+}  // namespace
+
+BENCHMARK(BM_EncryptText_Longest)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Baseline_EncryptText_Longest)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_DecryptBits_Longest)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Baseline_DecryptBits_Longest)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_DecryptText_Longest)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Baseline_DecryptText_Longest)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_EncryptText_100000Short)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Baseline_EncryptText_100000Short)->Unit(benchmark::kMillisecond);
+
+BENCHMARK_MAIN();

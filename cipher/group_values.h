@@ -1,0 +1,26 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace cipher {
+
+// Alphabet positions, or the values of seven-digit groups: one byte each, 0 to 127.
+using GroupValues = std::vector<std::uint8_t>;
+
+// The whole-text transforms work on these values instead of digit strings
+// where they can: each loop runs over contiguous bytes, so the compiler
+// vectorises it. Every function here takes digits that are already checked.
+
+// Values of the consecutive groups of bits.
+GroupValues groupValues(std::string_view bits);
+
+// Values of the groups of the scattered bits, without building the scattered string.
+GroupValues scatteredGroupValues(std::string_view bits);
+
+// The gathered bits of a text whose alphabet positions are given.
+std::string gatheredDigits(const GroupValues& positions);
+
+}  // namespace cipher
