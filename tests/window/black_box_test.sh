@@ -1,0 +1,68 @@
+#!/usr/bin/env bash
+# Drives the built program as a user does: in a real X server, with real key
+# presses, reading and writing the text through the clipboard.
+# Usage: black_box_test.sh PATH_TO_TEXTCIPHER
+set -euo pipefail
+program=$1
+workdir=$(mktemp -d)
+server_pid=""
+program_pid=""
+
+cleanup() {
+    [ -n "$program_pid" ] && kill "$program_pid" 2>/dev/null || true
+    [ -n "$server_pid" ] && kill "$server_pid" 2>/dev/null || true
+    rm -rf "$workdir"
+}
+trap cleanup EXIT
+
+# Xvfb picks a free display and writes its number to the descriptor.
+exec 3>"$workdir/display"
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >"$workdir/xvfb.log" 2>&1 &
+server_pid=$!
+for _ in $(seq 50); do
+    [ -s "$workdir/display" ] && break
+    sleep 0.1
+done
+export DISPLAY=":$(cat "$workdir/display")"
+
+QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$workdir" "$program" >"$workdir/program.log" 2>&1 &
+program_pid=$!
+window=$(timeout 20 xdotool search --sync --name '^Form1$' | head -n 1)
+# There is no window manager: give the window the keyboard ourselves.
+xdotool windowfocus --sync "$window"
+
+failures=0
+read_text() {
+    xdotool key --clearmodifiers ctrl+a ctrl+c
+    sleep 0.3
+    xclip -o -selection clipboard -t UTF8_STRING
+}
+write_text() {
+    printf '%s' "$1" | xclip -i -selection clipboard
+    xdotool key --clearmodifiers ctrl+a ctrl+v
+    sleep 0.3
+}
+press() {
+    xdotool key --clearmodifiers "$1"
+    sleep 0.3
+}
+expect() {
+    local what=$1 wanted=$2 got
+    got=$(read_text)
+    if [ "$got" == "$wanted" ]; then
+        echo "ok: $what"
+    else
+        echo "FAILED: $what: wanted '$wanted', got '$got'"
+        failures=$((failures + 1))
+    fi
+}
+
+press ctrl+e
+expect "Ctrl+E on the initial text" "Tb9vîf"
+write_text "Hello"
+press ctrl+e
+expect "Ctrl+E on Hello" "ZST=q"
+press ctrl+d
+expect "Ctrl+D brings Hello back" "Hello"
+
+[ "$failures" -eq 0 ]
