@@ -93,6 +93,15 @@ void BM_Baseline_EncryptText_100000Short(benchmark::State& state) {
     runShort(state, [](const auto& text) { return kLiteral.encryptText(text); });
 }
 
+// Line feeds encode as seven zeros, so no number of spaces helps and the
+// search runs through every count the length limit allows.
+void BM_SpacesToEncrypt_NoAnswer(benchmark::State& state) {
+    const std::u32string lineFeeds(static_cast<std::size_t>(state.range(0)), U'\n');
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(kCipher.spacesToEncrypt(lineFeeds));
+    }
+}
+
 }  // namespace
 
 BENCHMARK(BM_EncryptText_Longest)->Unit(benchmark::kMicrosecond);
@@ -103,5 +112,11 @@ BENCHMARK(BM_DecryptText_Longest)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_Baseline_DecryptText_Longest)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_EncryptText_100000Short)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Baseline_EncryptText_100000Short)->Unit(benchmark::kMillisecond);
+
+BENCHMARK(BM_SpacesToEncrypt_NoAnswer)
+    ->Arg(1000)
+    ->Arg(2340)
+    ->Arg(4000)
+    ->Unit(benchmark::kMillisecond);
 
 BENCHMARK_MAIN();

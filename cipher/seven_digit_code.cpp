@@ -93,13 +93,17 @@ std::u32string TextCipher::decodeGroups(std::string_view bits) const {
     return charactersAt(groupValues(bits));
 }
 
-std::u32string TextCipher::charactersAt(const GroupValues& values) const {
+std::u32string TextCipher::charactersAt(const GroupValues& values,
+                                        std::optional<char32_t> forZero) const {
     std::u32string text(values.size(), U'\0');
     for (std::size_t group = 0; group < values.size(); ++group) {
-        if (values[group] == 0) {
+        if (values[group] != 0) {
+            text[group] = alphabet[values[group] - 1u];
+        } else if (forZero) {
+            text[group] = *forZero;
+        } else {
             throw ZeroGroupError(group + 1);
         }
-        text[group] = alphabet[values[group] - 1u];
     }
     return text;
 }

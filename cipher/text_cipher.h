@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -10,6 +11,7 @@
 #include "cipher/cipher_error.h"
 #include "cipher/group_values.h"
 #include "cipher/limits.h"
+#include "cipher/lost_characters.h"
 
 namespace cipher {
 
@@ -51,11 +53,24 @@ class TextCipher {
     std::string decryptBits(std::u32string_view text) const;
     std::u32string decryptText(std::u32string_view text) const;
 
+    // Help when a text cannot be transformed exactly.
+
+    // The characters of text that encryption cannot carry.
+    LostCharacters lostCharacters(std::u32string_view text) const;
+    // The smallest number of spaces, 1 or more, that lets text encrypt when
+    // appended to it, keeping within the length limit; none if there is no such number.
+    std::optional<std::size_t> spacesToEncrypt(std::u32string_view text) const;
+    // Decrypts every group, putting kReplacementCharacter where a group is
+    // seven zeros instead of refusing the text.
+    std::u32string decryptTextLeniently(std::u32string_view text) const;
+
   private:
     // Alphabet position of every character of text, 0 for those outside it.
     GroupValues alphabetPositions(std::u32string_view text) const;
-    // The character at each value; throws ZeroGroupError at the first 0.
-    std::u32string charactersAt(const GroupValues& values) const;
+    // The character at each value. A 0 becomes forZero, or without one
+    // throws ZeroGroupError.
+    std::u32string charactersAt(const GroupValues& values,
+                                std::optional<char32_t> forZero = std::nullopt) const;
 
     // Code points below this are found through a table; the few above, by search.
     static constexpr char32_t kTableSize = 256;

@@ -36,20 +36,58 @@ QString tooLongMessage(Command command, const cipher::TextTooLongError& error) {
         .arg(grouped(error.length()), commandCaption(command), grouped(cipher::kMaxTextLength));
 }
 
+QString spacesCount(std::size_t spaces) {
+    return spaces == 1 ? tr("1 space") : tr("%1 spaces").arg(grouped(spaces));
+}
+
 }  // namespace
 
 QString commandCaption(Command command) {
     return command == Command::Encrypt ? tr("Encrypt Text") : tr("Decrypt Text");
 }
 
-QString failureMessage(Command command, const cipher::CipherError& error) {
-    QString message;
+QString failureCause(Command command, const cipher::CipherError& error) {
     if (const auto* zeroGroup = dynamic_cast<const cipher::ZeroGroupError*>(&error)) {
-        message = zeroGroupMessage(command, *zeroGroup);
-    } else if (const auto* tooLong = dynamic_cast<const cipher::TextTooLongError*>(&error)) {
-        message = tooLongMessage(command, *tooLong);
-    } else {
-        message = QString::fromUtf8(error.what());
+        return zeroGroupMessage(command, *zeroGroup);
     }
-    return message + "\n\n" + tr("The text has not been changed.");
+    if (const auto* tooLong = dynamic_cast<const cipher::TextTooLongError*>(&error)) {
+        return tooLongMessage(command, *tooLong);
+    }
+    return QString::fromUtf8(error.what());
+}
+
+QString failureMessage(Command command, const cipher::CipherError& error) {
+    return failureCause(command, error) + "\n\n" + tr("The text has not been changed.");
+}
+
+QString noPaddingMessage(const cipher::ZeroGroupError& error) {
+    return failureCause(Command::Encrypt, error) + "\n\n" +
+           tr("Here no number of spaces within the limit of %1 characters helps; encrypt the "
+              "text in shorter pieces instead. The text has not been changed.")
+               .arg(grouped(cipher::kMaxTextLength));
+}
+
+QString paddingOffer(const cipher::ZeroGroupError& error, std::size_t spaces) {
+    return failureCause(Command::Encrypt, error) + "\n\n" +
+           tr("With %1 at the end it encrypts, and Decrypt Text then gives it back with them.")
+               .arg(spacesCount(spaces));
+}
+
+QString recoveryOffer(const cipher::ZeroGroupError& error) {
+    return failureCause(Command::Decrypt, error) + "\n\n" +
+           tr("Decrypt Anyway decodes everything else and puts %1 where a character cannot "
+              "come back.")
+               .arg(QChar(QChar::ReplacementCharacter));
+}
+
+QString paddingButtonCaption(std::size_t spaces) {
+    return tr("&Add %1 and encrypt").arg(spacesCount(spaces));
+}
+
+QString recoveryButtonCaption() {
+    return tr("Decrypt &Anyway");
+}
+
+QString keepButtonCaption() {
+    return tr("Keep the Text");
 }

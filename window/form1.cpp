@@ -7,9 +7,13 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStatusBar>
+#include <algorithm>
 
 #include "failure_messages.h"
 #include "note_text.h"
+#include "status_notes.h"
 
 namespace {
 
@@ -27,6 +31,7 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent) {
     createTextArea();
     createActions();
     createMenus();
+    createStatusBar();
     // The text area keeps its size, so a larger window would only show empty space.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
@@ -74,27 +79,81 @@ void Form1::createMenus() {
     mnuFile->addAction(mnuDT);
 }
 
+void Form1::createStatusBar() {
+    // Below the text area, for word of characters that cannot come back.
+    statusBar()->setSizeGripEnabled(false);
+}
+
+// A command writes once, and only on success or when the user takes an
+// offer: a text that cannot be transformed stays exactly as it was, undo
+// history included.
 void Form1::encryptText() {
-    runCommand(Command::Encrypt);
-}
-
-void Form1::decryptText() {
-    runCommand(Command::Decrypt);
-}
-
-// A command writes once, and only on success: a text that cannot be
-// transformed stays exactly as it was, undo history included.
-void Form1::runCommand(Command command) {
+    statusBar()->clearMessage();
+    const std::u32string text = readNote(*txtnote);
     try {
-        replaceNote(*txtnote, transform(command, readNote(*txtnote)));
+        encrypt(text);
+    } catch (const cipher::ZeroGroupError& error) {
+        offerSpaces(text, error);
     } catch (const cipher::CipherError& error) {
-        QMessageBox::warning(this, commandCaption(command), failureMessage(command, error));
+        refuse(Command::Encrypt, failureMessage(Command::Encrypt, error));
     }
     txtnote->setFocus();
 }
 
 // Decrypt Text goes straight to the decrypted text: its digits would only be
 // seen when decoding fails, and then they would have replaced the cipher text.
-std::u32string Form1::transform(Command command, std::u32string_view text) const {
-    return command == Command::Encrypt ? cipher->encryptText(text) : cipher->decryptText(text);
+void Form1::decryptText() {
+    statusBar()->clearMessage();
+    const std::u32string text = readNote(*txtnote);
+    try {
+        replaceNote(*txtnote, cipher->decryptText(text));
+    } catch (const cipher::ZeroGroupError& error) {
+        offerRecovery(text, error);
+    } catch (const cipher::CipherError& error) {
+        refuse(Command::Decrypt, failureMessage(Command::Decrypt, error));
+    }
+    txtnote->setFocus();
+}
+
+void Form1::encrypt(const std::u32string& text) {
+    replaceNote(*txtnote, cipher->encryptText(text));
+    if (const cipher::LostCharacters lost = cipher->lostCharacters(text); lost.any()) {
+        statusBar()->showMessage(lostCharactersNote(lost));
+    }
+}
+
+void Form1::offerSpaces(const std::u32string& text, const cipher::ZeroGroupError& error) {
+    const std::optional<std::size_t> spaces = cipher->spacesToEncrypt(text);
+    if (!spaces) {
+        refuse(Command::Encrypt, noPaddingMessage(error));
+    } else if (askToProceed(Command::Encrypt, paddingOffer(error, *spaces),
+                            paddingButtonCaption(*spaces))) {
+        encrypt(text + std::u32string(*spaces, cipher::kPaddingCharacter));
+    }
+}
+
+void Form1::offerRecovery(const std::u32string& text, const cipher::ZeroGroupError& error) {
+    if (!askToProceed(Command::Decrypt, recoveryOffer(error), recoveryButtonCaption())) {
+        return;
+    }
+    const std::u32string recovered = cipher->decryptTextLeniently(text);
+    replaceNote(*txtnote, recovered);
+    const auto marked =
+        std::count(recovered.begin(), recovered.end(), cipher::kReplacementCharacter);
+    statusBar()->showMessage(recoveredNote(static_cast<std::size_t>(marked)));
+}
+
+void Form1::refuse(Command command, const QString& message) {
+    QMessageBox::warning(this, commandCaption(command), message);
+}
+
+bool Form1::askToProceed(Command command, const QString& message, const QString& offer) {
+    QMessageBox box(QMessageBox::Warning, commandCaption(command), message, QMessageBox::NoButton,
+                    this);
+    QPushButton* proceed = box.addButton(offer, QMessageBox::AcceptRole);
+    QPushButton* keep = box.addButton(keepButtonCaption(), QMessageBox::RejectRole);
+    box.setDefaultButton(keep);
+    box.setEscapeButton(keep);
+    box.exec();
+    return box.clickedButton() == proceed;
 }

@@ -28,8 +28,14 @@ class Form1 : public QMainWindow {
     void createTextArea();
     void createActions();
     void createMenus();
-    void runCommand(Command command);
-    std::u32string transform(Command command, std::u32string_view text) const;
+    void createStatusBar();
+
+    void encrypt(const std::u32string& text);
+    void offerSpaces(const std::u32string& text, const cipher::ZeroGroupError& error);
+    void offerRecovery(const std::u32string& text, const cipher::ZeroGroupError& error);
+    void refuse(Command command, const QString& message);
+    // Shows message with an offer and a default that keeps the text; true if the offer is taken.
+    bool askToProceed(Command command, const QString& message, const QString& offer);
 
     std::optional<cipher::TextCipher> cipher;
     QPlainTextEdit* txtnote = nullptr;

@@ -1,0 +1,115 @@
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "cipher/text_cipher.h"
+#include "sample_texts.h"
+
+namespace {
+
+const cipher::TextCipher kCipher;
+
+bool encrypts(const std::u32string& text) {
+    try {
+        (void)kCipher.encryptText(text);
+        return true;
+    } catch (const cipher::ZeroGroupError&) {
+        return false;
+    }
+}
+
+std::u32string withSpaces(std::u32string text, std::size_t spaces) {
+    return text.append(spaces, U' ');
+}
+
+TEST(SpacesToEncrypt, FindsTheSmallestCountThatEncryptsAndComesBack) {
+    std::mt19937 random(5);
+    std::uniform_int_distribution<std::size_t> length(2, 1000);
+    int padded = 0;
+    for (int round = 0; round < 400; ++round) {
+        const std::u32string text = samples::alphabetText(kCipher, length(random), random);
+        if (encrypts(text)) {
+            continue;
+        }
+        const auto spaces = kCipher.spacesToEncrypt(text);
+        if (!spaces) {
+            continue;
+        }
+        ++padded;
+        ASSERT_GE(*spaces, 1u);
+        for (std::size_t fewer = 1; fewer < *spaces; ++fewer) {
+            ASSERT_FALSE(encrypts(withSpaces(text, fewer))) << fewer << " of " << *spaces;
+        }
+        const std::u32string paddedText = withSpaces(text, *spaces);
+        ASSERT_EQ(kCipher.decryptText(kCipher.encryptText(paddedText)), paddedText);
+    }
+    EXPECT_GT(padded, 100) << "too few texts needed padding to test anything";
+}
+
+TEST(SpacesToEncrypt, StaysWithinTheLengthLimit) {
+    EXPECT_EQ(kCipher.spacesToEncrypt(std::u32string(4681, U'A')), std::nullopt);
+    EXPECT_EQ(kCipher.spacesToEncrypt(std::u32string(4682, U'A')), std::nullopt);
+    // One place left: the only offer can be a single space.
+    std::mt19937 random(9);
+    for (int round = 0; round < 20; ++round) {
+        const auto text = samples::alphabetText(kCipher, 4680, random);
+        const auto spaces = kCipher.spacesToEncrypt(text);
+        EXPECT_EQ(spaces.value_or(1), 1u);
+        EXPECT_EQ(spaces.has_value(), encrypts(withSpaces(text, 1)));
+    }
+}
+
+TEST(DecryptLeniently, BringsBackEveryCharacterButMarksTheLostOnes) {
+    std::mt19937 random(13);
+    const std::u32string& outside = samples::outsideCharacters();
+    std::uniform_int_distribution<std::size_t> pick(0, outside.size() - 1);
+    int checked = 0;
+    for (int round = 0; round < 500; ++round) {
+        std::u32string text = samples::textThatEncrypts(kCipher, 30 + round, random);
+        std::u32string expected = text;
+        for (std::size_t at = 0; at < text.size(); at += 13) {
+            text[at] = outside[pick(random)];
+            expected[at] = cipher::kReplacementCharacter;
+        }
+        if (!encrypts(text)) {
+            continue;
+        }
+        ++checked;
+        ASSERT_EQ(kCipher.decryptTextLeniently(kCipher.encryptText(text)), expected);
+    }
+    EXPECT_GT(checked, 100);
+}
+
+TEST(DecryptLeniently, AgreesWithDecryptTextWhereverThatSucceeds) {
+    std::mt19937 random(17);
+    int agreed = 0;
+    for (int round = 0; round < 2000; ++round) {
+        const auto cipherText = samples::alphabetText(kCipher, 1 + round % 30, random);
+        try {
+            const auto strict = kCipher.decryptText(cipherText);
+            ASSERT_EQ(kCipher.decryptTextLeniently(cipherText), strict);
+            ++agreed;
+        } catch (const cipher::ZeroGroupError&) {
+        }
+    }
+    EXPECT_GT(agreed, 200);
+    EXPECT_EQ(kCipher.decryptTextLeniently(U"Tb9vîf"), U"Text\uFFFD\uFFFD");
+    EXPECT_THROW((void)kCipher.decryptTextLeniently(std::u32string(4682, U'a')),
+                 cipher::TextTooLongError);
+}
+
+TEST(LostCharacters, CountsWhatCannotComeBackByKind) {
+    const auto initial = kCipher.lostCharacters(U"Text\r\n");
+    EXPECT_EQ(initial.count, 2u);
+    EXPECT_EQ(initial.lineBreakCharacters, 2u);
+
+    const auto mixed = kCipher.lostCharacters(U"a\tÉßÉ\U0001F600 é\u00A0");
+    EXPECT_EQ(mixed.count, 6u);
+    EXPECT_EQ(mixed.tabs, 1u);
+    EXPECT_EQ(mixed.lineBreakCharacters, 0u);
+    EXPECT_EQ(mixed.others, U"Éß\U0001F600\u00A0");
+
+    EXPECT_FALSE(kCipher.lostCharacters(U"Hello, world!").any());
+}
+
+}  // namespace

@@ -1,0 +1,80 @@
+#include "window_driver.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QClipboard>
+#include <QMessageBox>
+#include <QStatusBar>
+#include <QTimer>
+#include <QWindow>
+#include <QtTest>
+
+QString fromU32(const std::u32string& text) {
+    return QString::fromUcs4(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+WindowDriver::WindowDriver() : form(std::make_unique<Form1>()) {
+    form->show();
+    form->activateWindow();
+    if (!QTest::qWaitForWindowActive(form.get())) {
+        qFatal("the window did not become active");
+    }
+    txtnote = form->findChild<QPlainTextEdit*>("txtnote");
+    if (txtnote == nullptr) {
+        qFatal("the window has no txtnote");
+    }
+    txtnote->setFocus();
+}
+
+void WindowDriver::press(Qt::Key key, Qt::KeyboardModifiers modifiers) {
+    // Without a window manager nothing hands the keyboard back to the window
+    // after a message closes; a user's click would.
+    if (!form->isActiveWindow()) {
+        form->activateWindow();
+        if (!QTest::qWaitForWindowActive(form.get())) {
+            qWarning("the window did not become active again");
+        }
+    }
+    QTest::keyClick(txtnote, key, modifiers);
+}
+
+void WindowDriver::paste(const QString& text) {
+    QApplication::clipboard()->setText(text);
+    press(Qt::Key_A);
+    press(Qt::Key_V);
+}
+
+void WindowDriver::answerNextMessage(Qt::Key key, Qt::KeyboardModifiers modifiers) {
+    *message = SeenMessage{};
+    QTimer::singleShot(0, form.get(), [seen = message, key, modifiers] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box == nullptr) {
+            return;
+        }
+        seen->shown = true;
+        seen->text = box->text();
+        for (QAbstractButton* button : box->buttons()) {
+            seen->buttons << button->text();
+        }
+        // Shortcuts such as Alt+A reach only the active window, and only
+        // through the window system's path, as a real key press takes.
+        box->activateWindow();
+        if (QTest::qWaitForWindowActive(box)) {
+            QTest::keyClick(box->windowHandle(), key, modifiers);
+        }
+        // A mnemonic clicks its button after a short animation. A key that did
+        // nothing must fail the test, not leave it waiting.
+        if (!QTest::qWaitFor([box] { return !box->isVisible(); }, 2000)) {
+            seen->text += " [the key did not close the message]";
+            box->done(QMessageBox::Cancel);
+        }
+    });
+}
+
+QString WindowDriver::rawText() const {
+    return txtnote->document()->toRawText();
+}
+
+QString WindowDriver::status() const {
+    return form->statusBar()->currentMessage();
+}

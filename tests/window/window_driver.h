@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QPlainTextEdit>
+#include <QString>
+#include <QStringList>
+#include <memory>
+#include <string>
+
+#include "form1.h"
+
+QString fromU32(const std::u32string& text);
+
+// What the last modal message said and offered.
+struct SeenMessage {
+    bool shown = false;
+    QString text;
+    QStringList buttons;
+};
+
+// Drives one Form1 as a user does: key presses on its text area, keys
+// pressed in its messages.
+class WindowDriver {
+  public:
+    WindowDriver();
+
+    Form1& window() { return *form; }
+    QPlainTextEdit* note() { return txtnote; }
+
+    void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::ControlModifier);
+    // Replaces the text the way a user does: select all, paste.
+    void paste(const QString& text);
+    // The next modal message is read and then answered with this key.
+    void answerNextMessage(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+    const SeenMessage& lastMessage() const { return *message; }
+
+    // The content as the document holds it: a line end is a paragraph separator.
+    QString rawText() const;
+    QString status() const;
+
+  private:
+    std::unique_ptr<Form1> form;
+    QPlainTextEdit* txtnote = nullptr;
+    std::shared_ptr<SeenMessage> message = std::make_shared<SeenMessage>();
+};
