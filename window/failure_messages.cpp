@@ -69,8 +69,12 @@ QString noPaddingMessage(const cipher::ZeroGroupError& error) {
 
 QString paddingOffer(const cipher::ZeroGroupError& error, std::size_t spaces) {
     return failureCause(Command::Encrypt, error) + "\n\n" +
-           tr("With %1 at the end it encrypts, and Decrypt Text then gives it back with them.")
-               .arg(spacesCount(spaces));
+           (spaces == 1
+                ? tr("With 1 space at the end it encrypts, and Decrypt Text then gives it back "
+                     "with that space.")
+                : tr("With %1 spaces at the end it encrypts, and Decrypt Text then gives it back "
+                     "with those spaces.")
+                      .arg(grouped(spaces)));
 }
 
 QString recoveryOffer(const cipher::ZeroGroupError& error) {
