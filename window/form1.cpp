@@ -11,6 +11,7 @@
 #include <QStatusBar>
 #include <algorithm>
 
+#include "application_icon.h"
 #include "failure_messages.h"
 #include "note_text.h"
 #include "status_notes.h"
@@ -27,6 +28,7 @@ constexpr QRect kTextAreaGeometry(0, 0, 513, 345);
 Form1::Form1(QWidget* parent) : QMainWindow(parent) {
     setObjectName("Form1");
     setWindowTitle("Form1");
+    setWindowIcon(applicationIcon());
     load();
     createTextArea();
     createActions();

@@ -43,6 +43,7 @@ void Form1Test::showsTheWindowAsLaidOut() {
     Form1& window = driver->window();
     QPlainTextEdit* note = driver->note();
     QCOMPARE(window.windowTitle(), QString("Form1"));
+    QVERIFY(!window.windowIcon().pixmap(QSize(48, 48)).isNull());
     QCOMPARE(window.centralWidget()->size(), QSize(512, 345));
     QCOMPARE(note->geometry(), QRect(0, 0, 513, 345));
     QCOMPARE(window.minimumSize(), window.maximumSize());
