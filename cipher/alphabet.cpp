@@ -47,10 +47,7 @@ TextCipher::TextCipher() : alphabet(kLiteral) {
     }
 }
 
-int TextCipher::alphabetPosition(char32_t character) const noexcept {
-    if (character < kTableSize) {
-        return positionTable[character];
-    }
+int TextCipher::widePosition(char32_t character) const noexcept {
     for (const auto& [wide, position] : widePositions) {
         if (wide == character) {
             return position;

@@ -1,5 +1,8 @@
 #include "cipher/group_values.h"
 
+#include <bit>
+#include <cstring>
+
 #include "cipher/limits.h"
 
 namespace cipher {
@@ -9,17 +12,50 @@ std::uint8_t digitValue(char digit) {
     return static_cast<std::uint8_t>(digit & 1);
 }
 
+// Read as a little-endian word, digit s of a group sits in bit 0 of byte s.
+// Multiplying by kGather moves it to bit 62 - s. Every other product term
+// lands at a place of its own, either past bit 63 or below bit 56, so no
+// carry reaches the top byte, which then holds the value. Byte 7, the next
+// group's first digit, only lands past bit 63.
+constexpr std::uint64_t kDigitBits = 0x0101010101010101;
+constexpr std::uint64_t kGather = [] {
+    std::uint64_t gather = 0;
+    for (unsigned digit = 0; digit < kCodeLength; ++digit) {
+        gather |= std::uint64_t{1} << (62 - 9 * digit);
+    }
+    return gather;
+}();
+
+std::uint8_t packedValue(std::uint64_t word) {
+    return static_cast<std::uint8_t>(((word & kDigitBits) * kGather) >> 56);
+}
+
+std::uint8_t valueOfGroup(const char* digits) {
+    std::uint8_t value = 0;
+    for (std::size_t digit = 0; digit < kCodeLength; ++digit) {
+        value = static_cast<std::uint8_t>((value << 1) | digitValue(digits[digit]));
+    }
+    return value;
+}
+
 }  // namespace
 
 GroupValues groupValues(std::string_view bits) {
     GroupValues values(bits.size() / kCodeLength);
-    for (std::size_t group = 0; group < values.size(); ++group) {
-        const char* digits = bits.data() + group * kCodeLength;
-        std::uint8_t value = 0;
-        for (std::size_t digit = 0; digit < kCodeLength; ++digit) {
-            value = static_cast<std::uint8_t>((value << 1) | digitValue(digits[digit]));
+    if constexpr (std::endian::native == std::endian::little) {
+        // Every group but the last has a byte after it to read along.
+        for (std::size_t group = 0; group + 1 < values.size(); ++group) {
+            std::uint64_t word;
+            std::memcpy(&word, bits.data() + group * kCodeLength, sizeof word);
+            values[group] = packedValue(word);
         }
-        values[group] = value;
+        if (!values.empty()) {
+            values.back() = valueOfGroup(bits.data() + bits.size() - kCodeLength);
+        }
+    } else {
+        for (std::size_t group = 0; group < values.size(); ++group) {
+            values[group] = valueOfGroup(bits.data() + group * kCodeLength);
+        }
     }
     return values;
 }

@@ -1,4 +1,6 @@
+#include <algorithm>
 #include <array>
+#include <cstring>
 #include <stdexcept>
 #include <string>
 
@@ -8,7 +10,8 @@
 namespace cipher {
 namespace {
 
-using Code = std::array<char, kCodeLength>;
+// Eight bytes so that a code can be copied as one word; the eighth is spare.
+using Code = std::array<char, 8>;
 
 // The seven digits of every value 0 to 127, most significant first.
 constexpr std::array<Code, kAlphabetSize + 1> kCodes = [] {
@@ -59,7 +62,7 @@ void requireTransformableLength(std::size_t length) {
 
 void TextCipher::addencrypt(char32_t character, std::string& bits) const {
     const Code& code = kCodes[static_cast<std::size_t>(alphabetPosition(character))];
-    bits.append(code.data(), code.size());
+    bits.append(code.data(), kCodeLength);
 }
 
 void TextCipher::adddecrypt(std::int16_t start, std::u32string& text,
@@ -80,11 +83,15 @@ void TextCipher::adddecrypt(std::int16_t start, std::u32string& text,
 
 std::string TextCipher::encodeText(std::u32string_view text) const {
     requireTransformableLength(text.size());
-    std::string bits;
-    bits.reserve(text.size() * kCodeLength);
-    for (char32_t character : text) {
-        addencrypt(character, bits);
+    // The same digits addencrypt appends, written eight bytes at a time: each
+    // copy's spare eighth byte is overwritten by the next code, and the last
+    // one by nothing, so the string is one byte longer until the end.
+    std::string bits(text.size() * kCodeLength + 1, '\0');
+    for (std::size_t index = 0; index < text.size(); ++index) {
+        const Code& code = kCodes[static_cast<std::size_t>(alphabetPosition(text[index]))];
+        std::memcpy(bits.data() + index * kCodeLength, code.data(), code.size());
     }
+    bits.pop_back();
     return bits;
 }
 
@@ -95,15 +102,16 @@ std::u32string TextCipher::decodeGroups(std::string_view bits) const {
 
 std::u32string TextCipher::charactersAt(const GroupValues& values,
                                         std::optional<char32_t> forZero) const {
+    const auto zero = std::find(values.begin(), values.end(), 0);
+    if (zero != values.end() && !forZero) {
+        throw ZeroGroupError(static_cast<std::size_t>(zero - values.begin()) + 1);
+    }
+    std::array<char32_t, kAlphabetSize + 1> characters{};
+    characters[0] = forZero.value_or(U'\0');
+    std::copy(alphabet.begin(), alphabet.end(), characters.begin() + 1);
     std::u32string text(values.size(), U'\0');
     for (std::size_t group = 0; group < values.size(); ++group) {
-        if (values[group] != 0) {
-            text[group] = alphabet[values[group] - 1u];
-        } else if (forZero) {
-            text[group] = *forZero;
-        } else {
-            throw ZeroGroupError(group + 1);
-        }
+        text[group] = characters[values[group]];
     }
     return text;
 }

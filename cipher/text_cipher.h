@@ -1,8 +1,8 @@
 #pragma once
 
 #include <array>
-#include <optional>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -28,7 +28,9 @@ class TextCipher {
     TextCipher();
 
     // Alphabet: position 1 to 127 of a character, or 0 when it is not in the alphabet.
-    int alphabetPosition(char32_t character) const noexcept;
+    int alphabetPosition(char32_t character) const noexcept {
+        return character < kTableSize ? positionTable[character] : widePosition(character);
+    }
     // The character at position 1 to 127; throws std::out_of_range for any other position.
     char32_t alphabetCharacter(int position) const;
 
@@ -65,6 +67,8 @@ class TextCipher {
     std::u32string decryptTextLeniently(std::u32string_view text) const;
 
   private:
+    // alphabetPosition of a character past the table.
+    int widePosition(char32_t character) const noexcept;
     // Alphabet position of every character of text, 0 for those outside it.
     GroupValues alphabetPositions(std::u32string_view text) const;
     // The character at each value. A 0 becomes forZero, or without one
