@@ -68,6 +68,23 @@ TEST(SevenDigitCode, EncodeAndDecodeAreInverseOverTheAlphabet) {
     EXPECT_EQ(kCipher.decodeGroups("001101100111000011101"), U"abc");
 }
 
+TEST(SevenDigitCode, EveryCodeDecodesInTheMiddleAndAtTheEnd) {
+    std::u32string alphabet;
+    for (int position = 1; position <= cipher::kAlphabetSize; ++position) {
+        alphabet += kCipher.alphabetCharacter(position);
+    }
+    const std::u32string reversed(alphabet.rbegin(), alphabet.rend());
+    for (const std::u32string& text : {alphabet, reversed}) {
+        const std::string bits = kCipher.encodeText(text);
+        ASSERT_EQ(bits.size(), 127u * 7);
+        EXPECT_EQ(kCipher.decodeGroups(bits), text);
+        for (std::size_t last = 0; last < text.size(); ++last) {
+            ASSERT_EQ(kCipher.decodeGroups(std::string_view(bits).substr(0, 7 * (last + 1))),
+                      text.substr(0, last + 1));
+        }
+    }
+}
+
 TEST(SevenDigitCode, DecodeGroupsNamesTheFirstZeroGroup) {
     try {
         (void)kCipher.decodeGroups("0000001000000000000000000000");
