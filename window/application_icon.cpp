@@ -12,4 +12,6 @@ QIcon builtInIcon() {
 
 }  // namespace
 
-QIcon applicationIcon() { return QIcon::fromTheme(TEXTCIPHER_APP_ID, builtInIcon()); }
+QIcon applicationIcon() {
+    return QIcon::fromTheme(TEXTCIPHER_APP_ID, builtInIcon());
+}

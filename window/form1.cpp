@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QKeySequence>
+#include <QLabel>
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
@@ -82,7 +83,14 @@ void Form1::createMenus() {
 }
 
 void Form1::createStatusBar() {
-    // Below the text area, for word of characters that cannot come back.
+    // Below the text area, for word of characters that cannot come back. The
+    // notes are longer than the window is wide, so they wrap, and two lines
+    // are kept for them so that the window never changes height.
+    lblStatus = new QLabel(this);
+    lblStatus->setObjectName("lblStatus");
+    lblStatus->setWordWrap(true);
+    lblStatus->setMinimumHeight(2 * lblStatus->fontMetrics().lineSpacing());
+    statusBar()->addWidget(lblStatus, 1);
     statusBar()->setSizeGripEnabled(false);
 }
 
@@ -90,7 +98,7 @@ void Form1::createStatusBar() {
 // offer: a text that cannot be transformed stays exactly as it was, undo
 // history included.
 void Form1::encryptText() {
-    statusBar()->clearMessage();
+    lblStatus->clear();
     const std::u32string text = readNote(*txtnote);
     try {
         encrypt(text);
@@ -105,7 +113,7 @@ void Form1::encryptText() {
 // Decrypt Text goes straight to the decrypted text: its digits would only be
 // seen when decoding fails, and then they would have replaced the cipher text.
 void Form1::decryptText() {
-    statusBar()->clearMessage();
+    lblStatus->clear();
     const std::u32string text = readNote(*txtnote);
     try {
         replaceNote(*txtnote, cipher->decryptText(text));
@@ -120,7 +128,7 @@ void Form1::decryptText() {
 void Form1::encrypt(const std::u32string& text) {
     replaceNote(*txtnote, cipher->encryptText(text));
     if (const cipher::LostCharacters lost = cipher->lostCharacters(text); lost.any()) {
-        statusBar()->showMessage(lostCharactersNote(lost));
+        lblStatus->setText(lostCharactersNote(lost));
     }
 }
 
@@ -142,7 +150,7 @@ void Form1::offerRecovery(const std::u32string& text, const cipher::ZeroGroupErr
     replaceNote(*txtnote, recovered);
     const auto marked =
         std::count(recovered.begin(), recovered.end(), cipher::kReplacementCharacter);
-    statusBar()->showMessage(recoveredNote(static_cast<std::size_t>(marked)));
+    lblStatus->setText(recoveredNote(static_cast<std::size_t>(marked)));
 }
 
 void Form1::refuse(Command command, const QString& message) {

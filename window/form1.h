@@ -8,6 +8,7 @@
 #include "failure_messages.h"
 
 class QAction;
+class QLabel;
 class QMenu;
 class QPlainTextEdit;
 
@@ -42,4 +43,5 @@ class Form1 : public QMainWindow {
     QMenu* mnuFile = nullptr;
     QAction* mnuET = nullptr;
     QAction* mnuDT = nullptr;
+    QLabel* lblStatus = nullptr;
 };

@@ -1,3 +1,4 @@
+#include <QApplication>
 #include <QtTest>
 #include <memory>
 
@@ -31,7 +32,12 @@ class OffersTest : public QObject {
 };
 
 void OffersTest::warnsOfCharactersThatCannotComeBackUntilTheNextCommand() {
+    const QSize windowSize = driver->window().size();
     driver->press(Qt::Key_E);
+    QApplication::processEvents();
+    // The note wraps below the text area, which keeps its size and place.
+    QCOMPARE(driver->window().size(), windowSize);
+    QCOMPARE(driver->note()->geometry(), QRect(0, 0, 513, 345));
     QVERIFY2(driver->status().contains("2 characters are not in the alphabet (line break)"),
              qPrintable(driver->status()));
 

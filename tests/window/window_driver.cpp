@@ -3,8 +3,8 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
+#include <QLabel>
 #include <QMessageBox>
-#include <QStatusBar>
 #include <QTimer>
 #include <QWindow>
 #include <QtTest>
@@ -76,5 +76,5 @@ QString WindowDriver::rawText() const {
 }
 
 QString WindowDriver::status() const {
-    return form->statusBar()->currentMessage();
+    return form->findChild<QLabel*>("lblStatus")->text();
 }
