@@ -46,9 +46,13 @@ press() {
     xdotool key --clearmodifiers "$1"
     sleep 0.3
 }
+# Reads again for a while, since a busy machine may take its time.
 expect() {
-    local what=$1 wanted=$2 got
-    got=$(read_text)
+    local what=$1 wanted=$2 got=""
+    for _ in $(seq 10); do
+        got=$(read_text)
+        [ "$got" == "$wanted" ] && break
+    done
     if [ "$got" == "$wanted" ]; then
         echo "ok: $what"
     else
