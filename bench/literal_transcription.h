@@ -9,14 +9,14 @@
 // one unreserved append per digit, powers of two by division. It assumes
 // texts that transform without a zero group.
 class LiteralTranscription {
-public:
+  public:
     explicit LiteralTranscription(const cipher::TextCipher& cipher);
 
     std::u32string encryptText(const std::u32string& text) const;
     std::string decryptBits(const std::u32string& text) const;
     std::u32string decryptText(const std::u32string& text) const;
 
-private:
+  private:
     void addencrypt(char32_t character, std::string& bits) const;
     void adddecrypt(int start, std::u32string& text, const std::string& bits) const;
     std::string encodeText(const std::u32string& text) const;
