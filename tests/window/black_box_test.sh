@@ -5,25 +5,21 @@
 set -euo pipefail
 program=$1
 workdir=$(mktemp -d)
-server_pid=""
 program_pid=""
+source "$(dirname "$0")/../../scripts/xvfb.sh"
 
 cleanup() {
+    local status=$?
+    if [ "$status" -ne 0 ] && [ -s "$workdir/program.log" ]; then
+        echo "The program's output:"
+        cat "$workdir/program.log"
+    fi
     [ -n "$program_pid" ] && kill "$program_pid" 2>/dev/null || true
-    [ -n "$server_pid" ] && kill "$server_pid" 2>/dev/null || true
+    stop_xvfb
     rm -rf "$workdir"
 }
 trap cleanup EXIT
-
-# Xvfb picks a free display and writes its number to the descriptor.
-exec 3>"$workdir/display"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >"$workdir/xvfb.log" 2>&1 &
-server_pid=$!
-for _ in $(seq 50); do
-    [ -s "$workdir/display" ] && break
-    sleep 0.1
-done
-export DISPLAY=":$(cat "$workdir/display")"
+start_xvfb "$workdir"
 
 QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$workdir" "$program" >"$workdir/program.log" 2>&1 &
 program_pid=$!
