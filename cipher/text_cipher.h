@@ -23,6 +23,12 @@ namespace cipher {
 //
 // Creating a TextCipher builds the alphabet; afterwards it never changes, so
 // one instance may serve any number of calls.
+//
+// Every operation on a text throws TextTooLongError for more than 4,681
+// characters, before any work; every one that reads groups back as
+// characters throws ZeroGroupError at the first group of seven zeros. Bit
+// strings that are not whole groups of '0' and '1' are refused with
+// std::invalid_argument.
 class TextCipher {
   public:
     TextCipher();
