@@ -9,13 +9,10 @@
 
 #include "cipher/text_cipher.h"
 #include "form1.h"
+#include "note_text.h"
 #include "sample_texts.h"
 
 namespace {
-
-QString fromU32(const std::u32string& text) {
-    return QString::fromUcs4(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 void runCommand(benchmark::State& state, const char* action, const QString& text) {
     Form1 window;
@@ -38,14 +35,14 @@ void BM_Window_EncryptText_Longest(benchmark::State& state) {
     const cipher::TextCipher cipher;
     std::mt19937 random(42);
     const auto plain = samples::textThatEncrypts(cipher, cipher::kMaxTextLength, random);
-    runCommand(state, "mnuET", fromU32(plain));
+    runCommand(state, "mnuET", toQString(plain));
 }
 
 void BM_Window_DecryptText_Longest(benchmark::State& state) {
     const cipher::TextCipher cipher;
     std::mt19937 random(42);
     const auto plain = samples::textThatEncrypts(cipher, cipher::kMaxTextLength, random);
-    runCommand(state, "mnuDT", fromU32(cipher.encryptText(plain)));
+    runCommand(state, "mnuDT", toQString(cipher.encryptText(plain)));
 }
 
 }  // namespace

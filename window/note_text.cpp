@@ -28,11 +28,15 @@ std::u32string readNote(const QPlainTextEdit& note) {
     return text;
 }
 
+QString toQString(std::u32string_view text) {
+    return QString::fromUcs4(text.data(), static_cast<qsizetype>(text.size()));
+}
+
 void replaceNote(QPlainTextEdit& note, const std::u32string& text) {
     QTextCursor cursor(note.document());
     cursor.beginEditBlock();
     cursor.select(QTextCursor::Document);
-    cursor.insertText(QString::fromUcs4(text.data(), static_cast<qsizetype>(text.size())));
+    cursor.insertText(toQString(text));
     cursor.endEditBlock();
     note.setTextCursor(cursor);
 }

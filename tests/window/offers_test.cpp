@@ -64,10 +64,10 @@ void OffersTest::appendsTheOfferedSpacesWhenAltAIsPressed() {
     QVERIFY2(driver->lastMessage().buttons.contains(
                  QString("&Add %1 space%2 and encrypt").arg(*spaces).arg(*spaces == 1 ? "" : "s")),
              qPrintable(driver->lastMessage().buttons.join(" | ")));
-    QCOMPARE(driver->note()->toPlainText(), fromU32(cipher.encryptText(padded)));
+    QCOMPARE(driver->note()->toPlainText(), toQString(cipher.encryptText(padded)));
 
     driver->press(Qt::Key_D);
-    QCOMPARE(driver->note()->toPlainText(), fromU32(padded));
+    QCOMPARE(driver->note()->toPlainText(), toQString(padded));
     driver->press(Qt::Key_Z);
     driver->press(Qt::Key_Z);
     QCOMPARE(driver->note()->toPlainText(), QString("AB"));
@@ -106,7 +106,7 @@ void OffersTest::offersNoSpacesWhereNoneCanHelp() {
         longest += cipher.alphabetCharacter(index * 37 % 127 + 1);
     }
     QVERIFY_THROWS_EXCEPTION(cipher::ZeroGroupError, (void)cipher.encryptText(longest));
-    driver->paste(fromU32(longest));
+    driver->paste(toQString(longest));
     driver->answerNextMessage(Qt::Key_Return);
     driver->press(Qt::Key_E);
 
@@ -114,7 +114,7 @@ void OffersTest::offersNoSpacesWhereNoneCanHelp() {
     QCOMPARE(driver->lastMessage().buttons.size(), 1);
     QVERIFY2(driver->lastMessage().text.contains("shorter pieces"),
              qPrintable(driver->lastMessage().text));
-    QCOMPARE(driver->note()->toPlainText(), fromU32(longest));
+    QCOMPARE(driver->note()->toPlainText(), toQString(longest));
 }
 
 void OffersTest::decryptsAnywayWhenAltAIsPressed() {

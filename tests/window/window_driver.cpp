@@ -9,10 +9,6 @@
 #include <QWindow>
 #include <QtTest>
 
-QString fromU32(const std::u32string& text) {
-    return QString::fromUcs4(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 WindowDriver::WindowDriver() : form(std::make_unique<Form1>()) {
     form->show();
     form->activateWindow();

@@ -7,8 +7,7 @@
 #include <string>
 
 #include "form1.h"
-
-QString fromU32(const std::u32string& text);
+#include "note_text.h"
 
 // What the last modal message said and offered.
 struct SeenMessage {
