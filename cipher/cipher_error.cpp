@@ -3,19 +3,16 @@
 #include <string>
 
 #include "cipher/limits.h"
-#include "cipher/number_format.h"
 
 namespace cipher {
 
 ZeroGroupError::ZeroGroupError(std::size_t group)
-    : CipherError("Group " + groupedNumber(group) +
-                  " of the digits is seven zeros, which stands for no character, so the text "
-                  "cannot be transformed."),
+    : CipherError("zero group: group " + std::to_string(group) + " has the value 0"),
       group_(group) {}
 
 TextTooLongError::TextTooLongError(std::size_t length)
-    : CipherError("The text has " + groupedNumber(length) + " characters; at most " +
-                  groupedNumber(kMaxTextLength) + " characters can be transformed."),
+    : CipherError("text too long: " + std::to_string(length) + " characters, at most " +
+                  std::to_string(kMaxTextLength)),
       length_(length) {}
 
 }  // namespace cipher

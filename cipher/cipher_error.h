@@ -5,7 +5,8 @@
 
 namespace cipher {
 
-// A text the cipher cannot transform. what() is a sentence a user can read.
+// A text the cipher cannot transform. what() is a short technical summary;
+// the window words the message from the values each error carries.
 class CipherError : public std::runtime_error {
   public:
     using std::runtime_error::runtime_error;

@@ -2,28 +2,39 @@
 
 #include <cstddef>
 #include <string>
+#include <vector>
 
 namespace cipher {
 
-// The characters of a text that lie outside the alphabet. Encryption turns
-// each into seven zeros, so decryption cannot bring them back.
-struct LostCharacters {
+// One character outside the alphabet, and how often a text holds it.
+struct LostCharacter {
+    char32_t character = 0;
     std::size_t count = 0;
-    // Carriage returns and line feeds: a line end is usually one of each.
-    std::size_t lineBreakCharacters = 0;
-    std::size_t tabs = 0;
-    // Every other one, listed once each in order of first appearance, at most kListed.
-    std::u32string others;
 
-    static constexpr std::size_t kListed = 5;
-
-    bool any() const { return count != 0; }
+    friend bool operator==(const LostCharacter&, const LostCharacter&) = default;
 };
 
-// Decrypting leniently puts this character where a character was lost.
+// The characters of a text that Decrypt Text cannot bring back: those
+// outside the alphabet, which encryption turns into seven zeros each. A line
+// break (carriage return + line feed) is not among them, since its pair of
+// zero groups comes back as a line break.
+struct LostCharacters {
+    std::size_t count = 0;
+    // Line breaks, counted apart: they come back, but no cipher text holds one.
+    std::size_t lineBreaks = 0;
+    // Every kind once, in order of first appearance.
+    std::vector<LostCharacter> kinds;
+
+    [[nodiscard]] bool any() const { return count != 0; }
+    // Characters outside the alphabet, line breaks included, as a person counts them.
+    [[nodiscard]] std::size_t outsideAlphabet() const { return count + lineBreaks; }
+};
+
+// Decrypting a text whose lost characters cannot be placed puts this
+// character where each of them stood.
 inline constexpr char32_t kReplacementCharacter = 0xFFFD;
 
-// The padding character offered to a text that meets a zero group on encryption.
+// The padding character offered first to a text that meets a zero group on encryption.
 inline constexpr char32_t kPaddingCharacter = U' ';
 
 }  // namespace cipher

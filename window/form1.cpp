@@ -2,7 +2,6 @@
 
 #include <QAction>
 #include <QKeySequence>
-#include <QLabel>
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
@@ -10,12 +9,13 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStatusBar>
-#include <algorithm>
+#include <QTextBlock>
 
 #include "application_icon.h"
-#include "failure_messages.h"
+#include "cipher/plain_forms.h"
+#include "messages.h"
+#include "note_bar.h"
 #include "note_text.h"
-#include "status_notes.h"
 
 namespace {
 
@@ -34,9 +34,11 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent) {
     createTextArea();
     createActions();
     createMenus();
-    createStatusBar();
+    createNoteBar();
     // The text area keeps its size, so a larger window would only show empty space.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
+    connect(txtnote, &QPlainTextEdit::textChanged, this, &Form1::textEdited);
+    textEdited();
 }
 
 void Form1::load() {
@@ -64,12 +66,12 @@ void Form1::createTextArea() {
 }
 
 void Form1::createActions() {
-    mnuET = new QAction(tr("&Encrypt Text"), this);
+    mnuET = new QAction(menuCaption(Command::Encrypt), this);
     mnuET->setObjectName("mnuET");
     mnuET->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
     connect(mnuET, &QAction::triggered, this, &Form1::encryptText);
 
-    mnuDT = new QAction(tr("&Decrypt Text"), this);
+    mnuDT = new QAction(menuCaption(Command::Decrypt), this);
     mnuDT->setObjectName("mnuDT");
     mnuDT->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
     connect(mnuDT, &QAction::triggered, this, &Form1::decryptText);
@@ -82,15 +84,9 @@ void Form1::createMenus() {
     mnuFile->addAction(mnuDT);
 }
 
-void Form1::createStatusBar() {
-    // Below the text area, for word of characters that cannot come back. The
-    // notes are longer than the window is wide, so they wrap, and two lines
-    // are kept for them so that the window never changes height.
-    lblStatus = new QLabel(this);
-    lblStatus->setObjectName("lblStatus");
-    lblStatus->setWordWrap(true);
-    lblStatus->setMinimumHeight(2 * lblStatus->fontMetrics().lineSpacing());
-    statusBar()->addWidget(lblStatus, 1);
+void Form1::createNoteBar() {
+    noteBar = new NoteBar(this);
+    statusBar()->addWidget(noteBar, 1);
     statusBar()->setSizeGripEnabled(false);
 }
 
@@ -98,72 +94,192 @@ void Form1::createStatusBar() {
 // offer: a text that cannot be transformed stays exactly as it was, undo
 // history included.
 void Form1::encryptText() {
-    lblStatus->clear();
     const std::u32string text = readNote(*txtnote);
     try {
-        encrypt(text);
-    } catch (const cipher::ZeroGroupError& error) {
-        offerSpaces(text, error);
-    } catch (const cipher::CipherError& error) {
-        refuse(Command::Encrypt, failureMessage(Command::Encrypt, error));
+        encryptWith(text, nullptr);
+    } catch (const cipher::ZeroGroupError&) {
+        offerPadding(text);
+    } catch (const cipher::TextTooLongError&) {
+        refuse(Command::Encrypt, Messages::tooLong(Command::Encrypt, cipher::measureText(text)));
     }
     txtnote->setFocus();
+}
+
+void Form1::encryptWith(const std::u32string& text, const cipher::Padding* padding) {
+    const std::u32string encrypted =
+        cipher->encryptText(padding == nullptr ? text : text + padding->characters);
+    writeResult(encrypted, Messages::encrypted(cipher->lostCharacters(text), padding));
+}
+
+void Form1::offerPadding(const std::u32string& text) {
+    const std::optional<cipher::Padding> padding = cipher->paddingToEncrypt(text);
+    if (!padding) {
+        refuse(Command::Encrypt, Messages::noPadding());
+    } else if (ask(Command::Encrypt, Messages::paddingOffer(*padding, cipher->lostCharacters(text)),
+                   {Messages::paddingCaption(*padding)})) {
+        encryptWith(text, &*padding);
+    }
 }
 
 // Decrypt Text goes straight to the decrypted text: its digits would only be
 // seen when decoding fails, and then they would have replaced the cipher text.
 void Form1::decryptText() {
-    lblStatus->clear();
     const std::u32string text = readNote(*txtnote);
     try {
-        replaceNote(*txtnote, cipher->decryptText(text));
-    } catch (const cipher::ZeroGroupError& error) {
-        offerRecovery(text, error);
-    } catch (const cipher::CipherError& error) {
-        refuse(Command::Decrypt, failureMessage(Command::Decrypt, error));
+        const std::u32string plain = cipher->decryptText(text);
+        if (cipher->lostCharacters(text).outsideAlphabet() == 0) {
+            writeResult(plain, Messages::decrypted({}));
+        } else {
+            offerDecryptionWithoutStrays(text, plain);
+        }
+    } catch (const cipher::ZeroGroupError&) {
+        decryptRestoringLineBreaks(text);
+    } catch (const cipher::TextTooLongError&) {
+        refuse(Command::Decrypt, Messages::tooLong(Command::Decrypt, cipher::measureText(text)));
     }
     txtnote->setFocus();
 }
 
-void Form1::encrypt(const std::u32string& text) {
-    replaceNote(*txtnote, cipher->encryptText(text));
-    if (const cipher::LostCharacters lost = cipher->lostCharacters(text); lost.any()) {
-        lblStatus->setText(lostCharactersNote(lost));
-    }
-}
-
-void Form1::offerSpaces(const std::u32string& text, const cipher::ZeroGroupError& error) {
-    const std::optional<std::size_t> spaces = cipher->spacesToEncrypt(text);
-    if (!spaces) {
-        refuse(Command::Encrypt, noPaddingMessage(error));
-    } else if (askToProceed(Command::Encrypt, paddingOffer(error, *spaces),
-                            paddingButtonCaption(*spaces))) {
-        encrypt(text + std::u32string(*spaces, cipher::kPaddingCharacter));
-    }
-}
-
-void Form1::offerRecovery(const std::u32string& text, const cipher::ZeroGroupError& error) {
-    if (!askToProceed(Command::Decrypt, recoveryOffer(error), recoveryButtonCaption())) {
+// The note's own text and line breaks come back as two zero groups each;
+// only a group that cannot be part of a line break needs the user's word.
+void Form1::decryptRestoringLineBreaks(const std::u32string& text) {
+    const cipher::RecoveredText recovered = cipher->decryptRestoringLineBreaks(text);
+    const cipher::LostCharacters strays = cipher->lostCharacters(text);
+    if (strays.outsideAlphabet() == 0 && recovered.complete()) {
+        writeResult(recovered.text, Messages::decrypted(recovered));
         return;
     }
-    const std::u32string recovered = cipher->decryptTextLeniently(text);
-    replaceNote(*txtnote, recovered);
-    const auto marked =
-        std::count(recovered.begin(), recovered.end(), cipher::kReplacementCharacter);
-    lblStatus->setText(recoveredNote(static_cast<std::size_t>(marked)));
+    const std::optional<cipher::RecoveredText> clean = decryptionWithoutStrays(text);
+    QStringList offers{Messages::decryptAnywayCaption()};
+    if (clean) {
+        offers << Messages::withoutStraysCaption();
+    }
+    const std::optional<int> taken = ask(
+        Command::Decrypt, Messages::decryptProblem(recovered, strays, clean.has_value()), offers);
+    if (taken == 0) {
+        writeResult(recovered.text, Messages::decrypted(recovered));
+    } else if (taken == 1) {
+        writeDecryptionWithoutStrays(text, *clean);
+    }
+}
+
+std::optional<cipher::RecoveredText> Form1::decryptionWithoutStrays(
+    const std::u32string& text) const {
+    const std::u32string kept = cipher->alphabetOnly(text);
+    if (kept.empty() || kept.size() == text.size()) {
+        return std::nullopt;
+    }
+    cipher::RecoveredText recovered = cipher->decryptRestoringLineBreaks(kept);
+    if (!recovered.complete()) {
+        return std::nullopt;
+    }
+    return recovered;
+}
+
+// A cipher text with characters that no cipher text has still decrypts, and
+// the result is what it is; removing them is the user's choice.
+void Form1::offerDecryptionWithoutStrays(const std::u32string& text, const std::u32string& plain) {
+    const cipher::LostCharacters strays = cipher->lostCharacters(text);
+    const std::optional<cipher::RecoveredText> clean = decryptionWithoutStrays(text);
+    writeResult(plain, Messages::decryptedWithStrays(strays, clean.has_value()));
+    if (!clean) {
+        return;
+    }
+    noteBar->setNote(noteBar->note(), Messages::withoutStraysCaption(), [this, text, clean] {
+        // Takes back the decryption first, so that one Ctrl+Z restores the cipher text.
+        writingResult = true;
+        txtnote->document()->undo();
+        writingResult = false;
+        writeDecryptionWithoutStrays(text, *clean);
+        txtnote->setFocus();
+    });
+}
+
+void Form1::writeDecryptionWithoutStrays(const std::u32string& text,
+                                         const cipher::RecoveredText& recovered) {
+    writeResult(recovered.text,
+                Messages::decryptedWithoutStrays(cipher->lostCharacters(text), recovered));
+}
+
+void Form1::textEdited() {
+    markLostCharacters();
+    if (!writingResult) {
+        showOutlook(readNote(*txtnote));
+    }
+}
+
+void Form1::showOutlook(const std::u32string& text) {
+    const cipher::Outlook outlook = cipher->outlook(text);
+    if (outlook.plainFormsHelp) {
+        noteBar->setNote(Messages::outlook(outlook), Messages::plainFormsCaption(),
+                         [this] { usePlainForms(); });
+    } else {
+        noteBar->setNote(Messages::outlook(outlook));
+    }
+}
+
+// Marks each run of characters that cannot come back, the way a spelling
+// checker marks a word; the text, its history and the cursor stay as they are.
+void Form1::markLostCharacters() {
+    QTextCharFormat lost;
+    lost.setUnderlineStyle(QTextCharFormat::WaveUnderline);
+    lost.setUnderlineColor(Qt::red);
+    QList<QTextEdit::ExtraSelection> marks;
+    forEachRun(
+        *txtnote->document(),
+        [this](char32_t character) { return cipher->alphabetPosition(character) == 0; },
+        [&](int from, int to) {
+            QTextCursor run(txtnote->document());
+            run.setPosition(from);
+            run.setPosition(to, QTextCursor::KeepAnchor);
+            marks.append({run, lost});
+        });
+    txtnote->setExtraSelections(marks);
+}
+
+// One edit, which Ctrl+Z undoes; the replacements run from the end so that
+// the positions still to come stay where they were.
+void Form1::usePlainForms() {
+    QList<std::pair<int, int>> runs;
+    forEachRun(
+        *txtnote->document(),
+        [](char32_t character) { return cipher::plainForm(character).has_value(); },
+        [&runs](int from, int to) {
+            runs.append({from, to});
+        });
+    QTextCursor cursor(txtnote->document());
+    cursor.beginEditBlock();
+    for (auto run = runs.rbegin(); run != runs.rend(); ++run) {
+        cursor.setPosition(run->first);
+        cursor.setPosition(run->second, QTextCursor::KeepAnchor);
+        cursor.insertText(toQString(cipher::withPlainForms(readSelection(cursor))));
+    }
+    cursor.endEditBlock();
+    txtnote->setFocus();
+}
+
+void Form1::writeResult(const std::u32string& text, const QString& note) {
+    writingResult = true;
+    replaceNote(*txtnote, text);
+    writingResult = false;
+    noteBar->setNote(note);
 }
 
 void Form1::refuse(Command command, const QString& message) {
     QMessageBox::warning(this, commandCaption(command), message);
 }
 
-bool Form1::askToProceed(Command command, const QString& message, const QString& offer) {
+std::optional<int> Form1::ask(Command command, const QString& message, const QStringList& offers) {
     QMessageBox box(QMessageBox::Warning, commandCaption(command), message, QMessageBox::NoButton,
                     this);
-    QPushButton* proceed = box.addButton(offer, QMessageBox::AcceptRole);
-    QPushButton* keep = box.addButton(keepButtonCaption(), QMessageBox::RejectRole);
+    QList<QPushButton*> offerButtons;
+    for (const QString& offer : offers) {
+        offerButtons << box.addButton(offer, QMessageBox::AcceptRole);
+    }
+    QPushButton* keep = box.addButton(Messages::keepCaption(), QMessageBox::RejectRole);
     box.setDefaultButton(keep);
     box.setEscapeButton(keep);
     box.exec();
-    return box.clickedButton() == proceed;
+    const qsizetype taken = offerButtons.indexOf(box.clickedButton());
+    return taken < 0 ? std::nullopt : std::optional<int>(static_cast<int>(taken));
 }

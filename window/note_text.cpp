@@ -2,6 +2,7 @@
 
 #include <QPlainTextEdit>
 #include <QString>
+#include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 
@@ -12,10 +13,8 @@ namespace {
 // line ends, with a paragraph separator.
 constexpr char32_t kParagraphSeparator = 0x2029;
 
-}  // namespace
-
-std::u32string readNote(const QPlainTextEdit& note) {
-    const QList<uint> codePoints = note.document()->toRawText().toUcs4();
+std::u32string fromRawText(const QString& raw) {
+    const QList<uint> codePoints = raw.toUcs4();
     std::u32string text;
     text.reserve(static_cast<std::size_t>(codePoints.size()));
     for (uint codePoint : codePoints) {
@@ -28,15 +27,56 @@ std::u32string readNote(const QPlainTextEdit& note) {
     return text;
 }
 
+}  // namespace
+
+std::u32string readNote(const QPlainTextEdit& note) {
+    return fromRawText(note.document()->toRawText());
+}
+
+std::u32string readSelection(const QTextCursor& cursor) {
+    return fromRawText(cursor.selectedText());
+}
+
 QString toQString(std::u32string_view text) {
     return QString::fromUcs4(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 void replaceNote(QPlainTextEdit& note, const std::u32string& text) {
+    QString written = toQString(text);
+    written.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     QTextCursor cursor(note.document());
     cursor.beginEditBlock();
     cursor.select(QTextCursor::Document);
-    cursor.insertText(toQString(text));
+    cursor.insertText(written);
     cursor.endEditBlock();
     note.setTextCursor(cursor);
+}
+
+void forEachRun(const QTextDocument& document, const std::function<bool(char32_t)>& wanted,
+                const std::function<void(int, int)>& found) {
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        const QString text = block.text();
+        int runStart = -1;
+        for (qsizetype at = 0; at <= text.size();) {
+            char32_t character = 0;
+            qsizetype width = 1;
+            if (at < text.size()) {
+                character = text.at(at).unicode();
+                if (QChar::isHighSurrogate(character) && at + 1 < text.size() &&
+                    text.at(at + 1).isLowSurrogate()) {
+                    character = QChar::surrogateToUcs4(text.at(at), text.at(at + 1));
+                    width = 2;
+                }
+            }
+            const bool inRun = at < text.size() && wanted(character);
+            const int position = block.position() + static_cast<int>(at);
+            if (inRun && runStart < 0) {
+                runStart = position;
+            } else if (!inRun && runStart >= 0) {
+                found(runStart, position);
+                runStart = -1;
+            }
+            at += width;
+        }
+    }
 }

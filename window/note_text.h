@@ -1,10 +1,13 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 
 class QPlainTextEdit;
 class QString;
+class QTextCursor;
+class QTextDocument;
 
 // A text of code points as Qt holds it.
 QString toQString(std::u32string_view text);
@@ -13,5 +16,15 @@ QString toQString(std::u32string_view text);
 // every line end as carriage return + line feed, every other character as typed.
 std::u32string readNote(const QPlainTextEdit& note);
 
-// Replaces the whole content as one edit, so a single undo brings back what was there.
+// The selected characters, read the same way.
+std::u32string readSelection(const QTextCursor& cursor);
+
+// Replaces the whole content as one edit, so a single undo brings back what
+// was there. Each carriage return + line feed becomes a line end of the text area.
 void replaceNote(QPlainTextEdit& note, const std::u32string& text);
+
+// Calls found(from, to) with the document positions of every run of
+// consecutive characters for which wanted(character) holds. Line ends are
+// never part of a run.
+void forEachRun(const QTextDocument& document, const std::function<bool(char32_t)>& wanted,
+                const std::function<void(int, int)>& found);

@@ -98,18 +98,21 @@ TEST(DecryptLeniently, AgreesWithDecryptTextWhereverThatSucceeds) {
                  cipher::TextTooLongError);
 }
 
-TEST(LostCharacters, CountsWhatCannotComeBackByKind) {
+TEST(LostCharacters, CountsWhatCannotComeBackByKindAndLineBreaksApart) {
     const auto initial = kCipher.lostCharacters(U"Text\r\n");
-    EXPECT_EQ(initial.count, 2u);
-    EXPECT_EQ(initial.lineBreakCharacters, 2u);
+    EXPECT_EQ(initial.count, 0u);
+    EXPECT_EQ(initial.lineBreaks, 1u);
+    EXPECT_EQ(initial.outsideAlphabet(), 1u);
 
-    const auto mixed = kCipher.lostCharacters(U"a\tÉßÉ\U0001F600 é\u00A0");
-    EXPECT_EQ(mixed.count, 6u);
-    EXPECT_EQ(mixed.tabs, 1u);
-    EXPECT_EQ(mixed.lineBreakCharacters, 0u);
-    EXPECT_EQ(mixed.others, U"Éß\U0001F600\u00A0");
+    const auto mixed = kCipher.lostCharacters(U"a\tÉßÉ\U0001F600 é\u00A0\r\n\r\t\n");
+    EXPECT_EQ(mixed.count, 9u);
+    EXPECT_EQ(mixed.lineBreaks, 1u);
+    const std::vector<cipher::LostCharacter> kinds = {
+        {U'\t', 2}, {U'É', 2}, {U'ß', 1}, {U'\U0001F600', 1}, {0x00A0, 1}, {U'\r', 1}, {U'\n', 1}};
+    EXPECT_EQ(mixed.kinds, kinds);
 
     EXPECT_FALSE(kCipher.lostCharacters(U"Hello, world!").any());
+    EXPECT_EQ(kCipher.lostCharacters(U"Hello, world!").outsideAlphabet(), 0u);
 }
 
 }  // namespace

@@ -46,4 +46,16 @@ const std::u32string& outsideCharacters() {
     return characters;
 }
 
+std::u32string encryptable(const cipher::TextCipher& cipher, const std::u32string& text) {
+    if (cipher.encrypts(text)) {
+        return text;
+    }
+    const auto padding = cipher.paddingToEncrypt(text);
+    return padding ? text + padding->characters : std::u32string();
+}
+
+std::u32string cipherTextOf(const cipher::TextCipher& cipher, const std::u32string& text) {
+    return cipher.encryptText(encryptable(cipher, text));
+}
+
 }  // namespace samples

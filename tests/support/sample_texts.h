@@ -18,6 +18,12 @@ std::u32string alphabetText(const cipher::TextCipher& cipher, std::size_t length
 std::u32string textThatEncrypts(const cipher::TextCipher& cipher, std::size_t length,
                                 std::mt19937& random);
 
+// The text with the padding that Encrypt Text offers, where it needs one.
+std::u32string encryptable(const cipher::TextCipher& cipher, const std::u32string& text);
+
+// The cipher text of encryptable(text).
+std::u32string cipherTextOf(const cipher::TextCipher& cipher, const std::u32string& text);
+
 // Code points outside the alphabet, from control characters to an emoji.
 const std::u32string& outsideCharacters();
 

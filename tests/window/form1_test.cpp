@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "cipher/text_cipher.h"
+#include "sample_texts.h"
 #include "window_driver.h"
 
 namespace {
@@ -169,14 +170,15 @@ void Form1Test::failureLeavesTheTextAndItsHistoryAlone_data() {
     QTest::addColumn<int>("closeKey");
     QTest::addColumn<QString>("mentioned");
     QTest::newRow("encrypt meets a zero group")
-        << int(Qt::Key_E) << "AB" << int(Qt::Key_Escape) << "group 2";
-    QTest::newRow("decrypt meets a line break")
-        << int(Qt::Key_D) << "Tb9vîf" << int(Qt::Key_Return) << "line break";
-    QTest::newRow("encrypt too long")
-        << int(Qt::Key_E) << QString(4682, 'a') << int(Qt::Key_Return) << "4,682";
+        << int(Qt::Key_E) << "AB" << int(Qt::Key_Escape) << "Adding 1 space at the end";
+    QTest::newRow("decrypt meets a lost tab")
+        << int(Qt::Key_D) << toQString(samples::cipherTextOf(cipher, U"line\r\n\tindented"))
+        << int(Qt::Key_Return) << "1 character of this note cannot come back";
+    QTest::newRow("encrypt too long") << int(Qt::Key_E) << QString(4682, 'a') << int(Qt::Key_Return)
+                                      << "this text has 4,682, 1 too many";
     QTest::newRow("decrypt too long, line breaks count twice")
         << int(Qt::Key_D) << QString(4680, 'a') + "\n"
-        << int(Qt::Key_Escape) << "4,682";
+        << int(Qt::Key_Escape) << "counts 4,682 in this text, 1 too many. You see 4,681 characters";
 }
 
 void Form1Test::failureLeavesTheTextAndItsHistoryAlone() {

@@ -9,6 +9,8 @@
 #include <QWindow>
 #include <QtTest>
 
+#include "note_bar.h"
+
 WindowDriver::WindowDriver() : form(std::make_unique<Form1>()) {
     form->show();
     form->activateWindow();
@@ -72,5 +74,31 @@ QString WindowDriver::rawText() const {
 }
 
 QString WindowDriver::status() const {
-    return form->findChild<QLabel*>("lblStatus")->text();
+    return form->findChild<NoteBar*>()->note();
+}
+
+QPushButton* WindowDriver::offer() const {
+    auto* button = form->findChild<QPushButton*>("cmdOffer");
+    return button != nullptr && button->isVisible() ? button : nullptr;
+}
+
+void WindowDriver::takeOffer(Qt::Key mnemonic) {
+    QPushButton* button = offer();
+    const QString before = status();
+    press(mnemonic, Qt::AltModifier);
+    // A mnemonic clicks its button after a short animation.
+    if (button != nullptr) {
+        if (!QTest::qWaitFor([this, before] { return status() != before; }, 2000)) {
+            qWarning("the offer did not change the note");
+        }
+    }
+}
+
+void WindowDriver::settle() {
+    // Layout requests and resizes are posted events; two rounds let a
+    // resize that a layout change causes arrive as well.
+    for (int round = 0; round < 2; ++round) {
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::processEvents();
+    }
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QString>
 #include <QStringList>
 #include <memory>
@@ -34,7 +35,13 @@ class WindowDriver {
 
     // The content as the document holds it: a line end is a paragraph separator.
     QString rawText() const;
+    // The whole note below the text, and the offer beside it (null when hidden).
     QString status() const;
+    QPushButton* offer() const;
+    // Presses Alt and the mnemonic and waits for the note to change.
+    void takeOffer(Qt::Key mnemonic);
+    // What the user reads of the note: text, offer and whole window settled.
+    void settle();
 
   private:
     std::unique_ptr<Form1> form;

@@ -1,0 +1,163 @@
+#include "cipher/padding.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <span>
+#include <vector>
+
+#include "cipher/bit_string_checks.h"
+#include "cipher/text_cipher.h"
+
+namespace cipher {
+namespace {
+
+// Encrypting lays a text's digits row by row into 7 rows of N (N characters)
+// and reads the columns as the new groups. Characters appended to a text of
+// n characters put their 7p digits at the end of the last row, where they
+// become the last digit of the last 7p columns (as long as 6p <= n): appended
+// characters can give a 1 to exactly those columns, and nothing else. So p
+// characters can help if and only if every column left of them already holds
+// a 1, and with p = ceil(n / 6) the appended digits fill the whole last row.
+
+// A text's digits as bits, 64 to a word: digit b of the string is bit b % 64 of word b / 64.
+class PackedDigits {
+  public:
+    explicit PackedDigits(const GroupValues& positions)
+        : digitCount(positions.size() * kCodeLength), words(digitCount / 64 + 2, 0) {
+        for (std::size_t character = 0; character < positions.size(); ++character) {
+            for (std::size_t digit = 0; digit < kCodeLength; ++digit) {
+                if ((positions[character] >> (kCodeLength - 1 - digit) & 1u) != 0) {
+                    const std::size_t at = character * kCodeLength + digit;
+                    words[at / 64] |= std::uint64_t{1} << (at % 64);
+                }
+            }
+        }
+    }
+
+    std::size_t size() const { return digitCount; }
+    bool digit(std::size_t at) const { return (words[at / 64] >> (at % 64) & 1u) != 0; }
+
+    // 64 digits starting at digit from, which lands in bit 0. Needs from <= size().
+    std::uint64_t wordAt(std::size_t from) const {
+        const std::size_t word = from / 64;
+        const std::size_t shift = from % 64;
+        const std::uint64_t low = words[word] >> shift;
+        return shift == 0 ? low : low | words[word + 1] << (64 - shift);
+    }
+
+  private:
+    std::size_t digitCount;
+    std::vector<std::uint64_t> words;
+};
+
+// True when every one of the first `columns` columns of the 7 x rowLength
+// matrix holds a 1.
+bool leadingColumnsHoldOnes(const PackedDigits& digits, std::size_t rowLength,
+                            std::size_t columns) {
+    for (std::size_t first = 0; first < columns; first += 64) {
+        std::uint64_t ones = 0;
+        for (std::size_t row = 0; row < kCodeLength; ++row) {
+            ones |= digits.wordAt(row * rowLength + first);
+        }
+        const std::size_t width = std::min<std::size_t>(64, columns - first);
+        const std::uint64_t wanted =
+            width == 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << width) - 1;
+        if ((ones & wanted) != wanted) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool enoughToHelp(const PackedDigits& digits, std::size_t length, std::size_t added) {
+    if (added * (kCodeLength - 1) >= length) {
+        return true;
+    }
+    return leadingColumnsHoldOnes(digits, length + added, length - added * (kCodeLength - 1));
+}
+
+// Bit of a seven-digit code for its digit 0 (most significant) to 6.
+std::uint8_t digitMask(std::size_t digit) {
+    return static_cast<std::uint8_t>(1u << (kCodeLength - 1 - digit));
+}
+
+// Readable characters to try, in order, for a padding character that must
+// have certain digits set; after them, the whole alphabet in order.
+constexpr std::u32string_view kPaddingPreference = U" .,:;!?-'abcdefghijklmnopqrstuvwxyz0123456789";
+
+}  // namespace
+
+std::size_t Padding::spaces() const {
+    return static_cast<std::size_t>(
+        std::count(characters.begin(), characters.end(), kPaddingCharacter));
+}
+
+// For the fewest characters that can help, the digits that each must set
+// follow from the columns that hold no 1 of the text's own; a character
+// that needs none of the digits a space lacks stays a space.
+std::optional<Padding> TextCipher::paddingToEncrypt(std::u32string_view text) const {
+    requireTransformableLength(text.size());
+    const std::size_t length = text.size();
+    const PackedDigits digits(alphabetPositions(text));
+    std::size_t added = 1;
+    while (length + added <= kMaxTextLength && !enoughToHelp(digits, length, added)) {
+        ++added;
+    }
+    if (length + added > kMaxTextLength) {
+        return std::nullopt;
+    }
+
+    const std::size_t rowLength = length + added;
+    const auto spaceCode = static_cast<std::uint8_t>(alphabetPosition(kPaddingCharacter));
+    std::vector<std::uint8_t> needed(added, 0);
+    for (std::size_t column = 0; column < rowLength; ++column) {
+        bool holdsOne = false;
+        // The column's digits that fall among the appended ones, counted from their start.
+        std::array<std::size_t, kCodeLength> appended{};
+        std::size_t appendedCount = 0;
+        for (std::size_t row = 0; row < kCodeLength; ++row) {
+            const std::size_t at = column + row * rowLength;
+            if (at < digits.size()) {
+                holdsOne = holdsOne || digits.digit(at);
+            } else {
+                appended[appendedCount++] = at - digits.size();
+            }
+        }
+        const auto candidates = std::span(appended).first(appendedCount);
+        const auto isSet = [&needed](std::size_t at) {
+            return (needed[at / kCodeLength] & digitMask(at % kCodeLength)) != 0;
+        };
+        if (holdsOne || std::any_of(candidates.begin(), candidates.end(), isSet)) {
+            continue;
+        }
+        // Where the column has a choice, a digit that a space sets anyway.
+        const auto spaceDigit = std::find_if(
+            candidates.begin(), candidates.end(),
+            [spaceCode](std::size_t at) { return (spaceCode & digitMask(at % kCodeLength)) != 0; });
+        const std::size_t chosen = spaceDigit != candidates.end() ? *spaceDigit : candidates.back();
+        needed[chosen / kCodeLength] |= digitMask(chosen % kCodeLength);
+    }
+
+    Padding padding;
+    for (std::uint8_t mask : needed) {
+        padding.characters += paddingCharacterWith(mask);
+    }
+    return padding;
+}
+
+char32_t TextCipher::paddingCharacterWith(std::uint8_t digits) const {
+    for (char32_t candidate : kPaddingPreference) {
+        if ((alphabetPosition(candidate) & digits) == digits) {
+            return candidate;
+        }
+    }
+    for (int position = 1; position <= kAlphabetSize; ++position) {
+        if ((position & digits) == digits) {
+            return alphabetCharacter(position);
+        }
+    }
+    return alphabetCharacter(kAlphabetSize);
+}
+
+}  // namespace cipher

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+namespace cipher {
+
+// Characters that, appended to a text, let it encrypt; spaces wherever a
+// space does.
+struct Padding {
+    std::u32string characters;
+
+    [[nodiscard]] std::size_t spaces() const;
+    [[nodiscard]] std::size_t others() const { return characters.size() - spaces(); }
+};
+
+}  // namespace cipher

@@ -1,0 +1,19 @@
+#include "cipher/text_length.h"
+
+namespace cipher {
+
+std::size_t countLineBreaks(std::u32string_view text) {
+    std::size_t lineBreaks = 0;
+    for (std::size_t at = 0; at + 1 < text.size(); ++at) {
+        if (text[at] == U'\r' && text[at + 1] == U'\n') {
+            ++lineBreaks;
+        }
+    }
+    return lineBreaks;
+}
+
+TextLength measureText(std::u32string_view text) {
+    return TextLength{text.size(), countLineBreaks(text)};
+}
+
+}  // namespace cipher

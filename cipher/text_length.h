@@ -1,0 +1,30 @@
+#pragma once
+
+#include <cstddef>
+#include <string_view>
+
+#include "cipher/limits.h"
+
+namespace cipher {
+
+// How long a text is for the cipher, and for the person who typed it: a line
+// break is one character to a person, but reaches the cipher as a carriage
+// return and a line feed.
+struct TextLength {
+    // Characters as the cipher counts them, against kMaxTextLength.
+    std::size_t characters = 0;
+    // Carriage return + line feed pairs.
+    std::size_t lineBreaks = 0;
+
+    [[nodiscard]] std::size_t asTyped() const { return characters - lineBreaks; }
+    [[nodiscard]] bool fits() const { return characters <= kMaxTextLength; }
+    // How many characters, as the cipher counts them, are past the limit.
+    [[nodiscard]] std::size_t excess() const { return fits() ? 0 : characters - kMaxTextLength; }
+};
+
+[[nodiscard]] TextLength measureText(std::u32string_view text);
+
+// Each carriage return that a line feed follows.
+[[nodiscard]] std::size_t countLineBreaks(std::u32string_view text);
+
+}  // namespace cipher

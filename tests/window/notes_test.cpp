@@ -1,0 +1,248 @@
+#include <QApplication>
+#include <QtTest>
+#include <memory>
+#include <random>
+
+#include "cipher/text_cipher.h"
+#include "sample_texts.h"
+#include "window_driver.h"
+
+namespace {
+
+std::u32string withCarriageReturns(const QString& typed) {
+    std::u32string text;
+    for (char32_t character : typed.toStdU32String()) {
+        text += character == U'\n' ? std::u32string(U"\r\n") : std::u32string(1, character);
+    }
+    return text;
+}
+
+// A cipher text as it comes back from a mail: wrapped every 76 characters.
+QString wrapped(const QString& text) {
+    QString lines;
+    for (qsizetype at = 0; at < text.size(); at += 76) {
+        lines += text.mid(at, 76) + (at + 76 < text.size() ? "\r\n" : "");
+    }
+    return lines;
+}
+
+}  // namespace
+
+// Notes come back from their cipher texts with their line breaks, and cipher
+// texts that picked up characters on the way still decrypt.
+class NotesTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void init() { driver = std::make_unique<WindowDriver>(); }
+    void cleanup() { driver.reset(); }
+
+    void notesComeBackWithTheirLineBreaks_data();
+    void notesComeBackWithTheirLineBreaks();
+    void theInitialTextComesBack();
+    void strayCharactersMeetingAZeroGroupAreOfferedAway_data();
+    void strayCharactersMeetingAZeroGroupAreOfferedAway();
+    void strayCharactersThatDecryptAreOfferedAwayInTheNote_data();
+    void strayCharactersThatDecryptAreOfferedAwayInTheNote();
+    void aCleanCipherTextShowsNeitherOffer();
+    void tooLongMessageCountsAsTheUserDoes();
+
+  private:
+    // Encrypts what the text area holds, taking any offer, and returns
+    // what Decrypt Text must bring back.
+    std::u32string encryptTakingAnyOffer() {
+        const std::u32string padded = samples::encryptable(cipher, readNote(*driver->note()));
+        driver->answerNextMessage(Qt::Key_A, Qt::AltModifier);
+        driver->press(Qt::Key_E);
+        return padded;
+    }
+    // The cipher text of a note made so that adding stray at where either
+    // meets a zero group on decryption or does not.
+    QString travelled(const QString& stray, bool atStart, bool meetsZeroGroup);
+    void addStrayCases();
+
+    std::unique_ptr<WindowDriver> driver;
+    const cipher::TextCipher cipher;
+};
+
+void NotesTest::notesComeBackWithTheirLineBreaks_data() {
+    QTest::addColumn<QString>("note");
+    QTest::newRow("shopping list") << "Shopping:\nmilk\neggs\nbread\n";
+    QTest::newRow("blank lines") << "Dear Ann,\n\nthanks for the tea.\n\n\nBest, Bo";
+    QTest::newRow("no line break at the end") << "12 Hill Road\nLeeds";
+    QTest::newRow("starts with line breaks") << "\n\nindented by a blank line";
+    QTest::newRow("only line breaks") << "\n\n\n";
+    QTest::newRow("recipe") << "Pancakes\n- 2 eggs\n- 250 ml milk\n- 125 g flour\nMix, rest "
+                               "30 min, fry.\n";
+}
+
+void NotesTest::notesComeBackWithTheirLineBreaks() {
+    QFETCH(QString, note);
+    driver->paste(note);
+    const std::u32string expected = encryptTakingAnyOffer();
+    QCOMPARE(expected.substr(0, withCarriageReturns(note).size()), withCarriageReturns(note));
+    const QString cipherText = driver->note()->toPlainText();
+
+    driver->answerNextMessage(Qt::Key_Escape);
+    driver->press(Qt::Key_D);
+
+    QVERIFY2(!driver->lastMessage().shown, qPrintable(driver->lastMessage().text));
+    QCOMPARE(readNote(*driver->note()), expected);
+    const auto lineBreaks = static_cast<int>(note.count('\n'));
+    QCOMPARE(driver->note()->document()->blockCount(), lineBreaks + 1);
+    const QString count =
+        lineBreaks == 1 ? QString("1 line break") : QString("%1 line breaks").arg(lineBreaks);
+    QCOMPARE(driver->status(),
+             "Decrypted, with " + count + " put back. Ctrl+Z restores the cipher text.");
+    driver->press(Qt::Key_Z);
+    QCOMPARE(driver->note()->toPlainText(), cipherText);
+}
+
+void NotesTest::theInitialTextComesBack() {
+    driver->press(Qt::Key_E);
+    QCOMPARE(driver->note()->toPlainText(), QString("Tb9vîf"));
+    driver->answerNextMessage(Qt::Key_Escape);
+    driver->press(Qt::Key_D);
+    QVERIFY(!driver->lastMessage().shown);
+    QCOMPARE(driver->rawText(), "Text" + QString(QChar::ParagraphSeparator));
+}
+
+QString NotesTest::travelled(const QString& stray, bool atStart, bool meetsZeroGroup) {
+    std::mt19937 random(47);
+    for (int variant = 0; variant < 400; ++variant) {
+        const std::u32string cipherText =
+            samples::cipherTextOf(cipher, samples::alphabetText(cipher, 20, random));
+        const std::u32string picked =
+            atStart ? stray.toStdU32String() + cipherText : cipherText + stray.toStdU32String();
+        const bool zeroGroup =
+            cipher.decryptTextLeniently(picked).find(U'\uFFFD') != std::u32string::npos;
+        if (zeroGroup == meetsZeroGroup) {
+            return toQString(picked);
+        }
+    }
+    return {};
+}
+
+void NotesTest::addStrayCases() {
+    QTest::addColumn<QString>("cipherText");
+    QTest::addColumn<QString>("clean");
+    QTest::addColumn<QString>("named");
+}
+
+void NotesTest::strayCharactersMeetingAZeroGroupAreOfferedAway_data() {
+    addStrayCases();
+    for (bool atStart : {false, true}) {
+        const QString text = travelled("\r\n", atStart, true);
+        QTest::newRow(atStart ? "line break at the start" : "line break at the end")
+            << text << toQString(cipher.alphabetOnly(text.toStdU32String())) << "line break";
+    }
+    // Long enough to wrap, and to meet a zero group once wrapped.
+    for (int variant = 0; variant < 50; ++variant) {
+        const std::u32string long_ = samples::cipherTextOf(
+            cipher, QString("Variant %1. ").arg(variant).repeated(20).toStdU32String());
+        const QString mail = wrapped(toQString(long_));
+        if (!cipher.decryptRestoringLineBreaks(mail.toStdU32String()).complete()) {
+            QTest::newRow("wrapped every 76 characters")
+                << mail << toQString(long_) << "line break (";
+            break;
+        }
+    }
+}
+
+void NotesTest::strayCharactersMeetingAZeroGroupAreOfferedAway() {
+    QFETCH(QString, cipherText);
+    QFETCH(QString, clean);
+    QFETCH(QString, named);
+    QVERIFY(!cipherText.isEmpty());
+    const std::u32string plain = cipher.decryptRestoringLineBreaks(clean.toStdU32String()).text;
+    driver->paste(cipherText);
+    const QString pasted = driver->note()->toPlainText();
+    driver->answerNextMessage(Qt::Key_W, Qt::AltModifier);
+    driver->press(Qt::Key_D);
+
+    QVERIFY(driver->lastMessage().shown);
+    QCOMPARE(driver->lastMessage().buttons,
+             QStringList({"Decrypt &Anyway", "Decrypt &Without Them", "Keep the Text"}));
+    QVERIFY2(driver->lastMessage().text.contains("that no cipher text has: " + named),
+             qPrintable(driver->lastMessage().text));
+    QCOMPARE(readNote(*driver->note()), plain);
+    QVERIFY2(driver->status().startsWith("Decrypted without the "), qPrintable(driver->status()));
+    driver->press(Qt::Key_Z);
+    QCOMPARE(driver->note()->toPlainText(), pasted);
+}
+
+void NotesTest::strayCharactersThatDecryptAreOfferedAwayInTheNote_data() {
+    addStrayCases();
+    for (bool atStart : {false, true}) {
+        const QString text = travelled("\r\n", atStart, false);
+        QTest::newRow(atStart ? "line break at the start" : "line break at the end")
+            << text << toQString(cipher.alphabetOnly(text.toStdU32String())) << "(line break)";
+    }
+    QTest::newRow("a tab inside") << travelled("\t", false, false)
+                                  << toQString(cipher.alphabetOnly(
+                                         travelled("\t", false, false).toStdU32String()))
+                                  << "(tab)";
+}
+
+void NotesTest::strayCharactersThatDecryptAreOfferedAwayInTheNote() {
+    QFETCH(QString, cipherText);
+    QFETCH(QString, clean);
+    QFETCH(QString, named);
+    QVERIFY(!cipherText.isEmpty());
+    driver->paste(cipherText);
+    const QString pasted = driver->note()->toPlainText();
+    const std::u32string asItStands =
+        cipher.decryptRestoringLineBreaks(readNote(*driver->note())).text;
+    driver->answerNextMessage(Qt::Key_Escape);
+    driver->press(Qt::Key_D);
+
+    // The command's own result first, untouched.
+    QVERIFY(!driver->lastMessage().shown);
+    QCOMPARE(readNote(*driver->note()), asItStands);
+    QVERIFY2(driver->status().contains("held 1 character that no cipher text has " + named),
+             qPrintable(driver->status()));
+    QVERIFY(driver->offer() != nullptr);
+    QCOMPARE(driver->offer()->text(), QString("Decrypt &Without Them"));
+
+    driver->takeOffer(Qt::Key_W);
+    QCOMPARE(readNote(*driver->note()),
+             cipher.decryptRestoringLineBreaks(clean.toStdU32String()).text);
+    QVERIFY(driver->offer() == nullptr);
+    driver->press(Qt::Key_Z);
+    QCOMPARE(driver->note()->toPlainText(), pasted);
+}
+
+void NotesTest::aCleanCipherTextShowsNeitherOffer() {
+    driver->paste("ZST=q");
+    driver->answerNextMessage(Qt::Key_Escape);
+    driver->press(Qt::Key_D);
+    QVERIFY(!driver->lastMessage().shown);
+    QCOMPARE(driver->note()->toPlainText(), QString("Hello"));
+    QCOMPARE(driver->status(), QString("Decrypted. Ctrl+Z restores the cipher text."));
+    QVERIFY(driver->offer() == nullptr);
+}
+
+void NotesTest::tooLongMessageCountsAsTheUserDoes() {
+    driver->paste(QString(4600, 'a') + QString("\n").repeated(45));
+    driver->answerNextMessage(Qt::Key_Return);
+    driver->press(Qt::Key_E);
+    QCOMPARE(driver->lastMessage().text,
+             QString("This text is too long for Encrypt Text: the cipher takes at most 4,681 "
+                     "characters at a time, and counts 4,690 in this text, 9 too many. You see "
+                     "4,645 characters, but each line break reaches the cipher as two, a carriage "
+                     "return and a line feed, and this text has 45 line breaks.\n\nShorten it by 9 "
+                     "characters (a line break counts as two), or transform it in pieces. The text "
+                     "has not been changed."));
+
+    driver->paste((QString(99, 'x') + '\n').repeated(100'000));
+    driver->answerNextMessage(Qt::Key_Return);
+    driver->press(Qt::Key_D);
+    QVERIFY2(driver->lastMessage().text.startsWith(
+                 "This text is too long for Decrypt Text: the cipher takes at most 4,681 "
+                 "characters at a time, and counts 10,100,000 in this text, 10,095,319 too many. "
+                 "You see 10,000,000 characters"),
+             qPrintable(driver->lastMessage().text));
+}
+
+QTEST_MAIN(NotesTest)
+#include "notes_test.moc"

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QString>
+
+// The window's two commands.
+enum class Command { Encrypt, Decrypt };
+
+// The caption as message titles show it: "Encrypt Text".
+QString commandCaption(Command command);
+
+// The caption as the menu shows it, with its mnemonic: "&Encrypt Text".
+QString menuCaption(Command command);

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QCoreApplication>
+#include <QString>
+#include <cstddef>
+
+#include "cipher/lost_characters.h"
+#include "cipher/outlook.h"
+#include "cipher/padding.h"
+#include "cipher/recovered_text.h"
+#include "cipher/text_length.h"
+#include "command.h"
+
+// Every sentence the window shows: what happened, what it means for the
+// user's text, and the way through. Lengths are counted as the user counts
+// them, a line break as one character, unless said otherwise.
+class Messages {
+    Q_DECLARE_TR_FUNCTIONS(Messages)
+
+  public:
+    // Dialogs.
+    static QString tooLong(Command command, const cipher::TextLength& length);
+    static QString paddingOffer(const cipher::Padding& padding, const cipher::LostCharacters& lost);
+    static QString noPadding();
+    static QString decryptProblem(const cipher::RecoveredText& recovered,
+                                  const cipher::LostCharacters& strays, bool cleanWithoutStrays);
+
+    // Dialog buttons and the note's offers. Alt+A takes a dialog's main offer.
+    static QString paddingCaption(const cipher::Padding& padding);
+    static QString decryptAnywayCaption();
+    static QString withoutStraysCaption();
+    static QString plainFormsCaption();
+    static QString keepCaption();
+
+    // Notes after a command, shown until the text is next edited.
+    static QString encrypted(const cipher::LostCharacters& lost, const cipher::Padding* padding);
+    static QString decrypted(const cipher::RecoveredText& recovered);
+    static QString decryptedWithStrays(const cipher::LostCharacters& strays, bool offer);
+    static QString decryptedWithoutStrays(const cipher::LostCharacters& strays,
+                                          const cipher::RecoveredText& recovered);
+
+    // The live line: what Encrypt Text will do with the text as it stands.
+    static QString outlook(const cipher::Outlook& outlook);
+
+  private:
+    static QString counted(std::size_t count, const char* one, const char* many);
+    static QString additions(const cipher::Padding& padding);
+    static QString unchanged();
+};

@@ -1,0 +1,7 @@
+#pragma once
+
+#include <QString>
+#include <cstddef>
+
+// A count the way messages show it: 4681 as "4,681".
+QString groupedNumber(std::size_t value);
