@@ -235,38 +235,30 @@ QString Messages::decryptedWithoutStrays(const cipher::LostCharacters& strays,
 QString Messages::outlook(const cipher::Outlook& outlook) {
     using Verdict = cipher::Outlook::Verdict;
     const cipher::TextLength& length = outlook.length;
+    const QString ofLimit = tr("%1 of %2 characters (a line break counts as two):")
+                                .arg(groupedNumber(length.characters), limit());
     QString line;
     switch (outlook.verdict) {
         case Verdict::AsItIs:
+            line = ofLimit + ' ' + tr("Encrypt Text takes it as it is.");
+            break;
         case Verdict::NeedsPadding:
+            line = ofLimit + ' ' +
+                   tr("Encrypt Text will offer to add %1 at the end.")
+                       .arg(additions(*outlook.padding));
+            break;
         case Verdict::CannotBePadded:
-            line = tr("%1 of %2 characters (a line break counts as two).")
-                       .arg(groupedNumber(length.characters), limit());
+            line = ofLimit + ' ' + tr("Encrypt Text cannot take it as it is; split it in two.");
             break;
         case Verdict::TooLong:
             line =
-                tr("%1 characters (a line break counts as two): %2 more than the %3 that "
-                   "Encrypt Text takes.")
+                tr("%1 characters (a line break counts as two): %2 over the limit of %3.")
                     .arg(groupedNumber(length.characters), groupedNumber(length.excess()), limit());
             break;
     }
-    switch (outlook.verdict) {
-        case Verdict::AsItIs:
-            line += ' ' + tr("Encrypt Text takes it as it is.");
-            break;
-        case Verdict::NeedsPadding:
-            line += ' ' + tr("Encrypt Text will offer to add %1 at the end.")
-                              .arg(additions(*outlook.padding));
-            break;
-        case Verdict::CannotBePadded:
-            line += ' ' + tr("Encrypt Text cannot take it as it is; split it in two.");
-            break;
-        case Verdict::TooLong:
-            break;
-    }
     if (outlook.lost.any()) {
-        line += ' ' + counted(outlook.lost.count, QT_TR_NOOP("1 character cannot come back: %2."),
-                              QT_TR_NOOP("%1 characters cannot come back: %2."))
+        line += ' ' + counted(outlook.lost.count, QT_TR_NOOP("1 cannot come back: %2."),
+                              QT_TR_NOOP("%1 cannot come back: %2."))
                           .arg(lostCharacterList(outlook.lost));
     }
     return line;

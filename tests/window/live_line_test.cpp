@@ -1,0 +1,168 @@
+#include <QApplication>
+#include <QLabel>
+#include <QtTest>
+#include <memory>
+
+#include "cipher/text_cipher.h"
+#include "window_driver.h"
+
+namespace {
+
+using Run = std::pair<int, int>;
+
+QList<Run> markedRuns(const QPlainTextEdit& note) {
+    QList<Run> runs;
+    for (const QTextEdit::ExtraSelection& mark : note.extraSelections()) {
+        if (mark.format.underlineStyle() == QTextCharFormat::WaveUnderline) {
+            runs.append({mark.cursor.selectionStart(), mark.cursor.selectionEnd()});
+        }
+    }
+    return runs;
+}
+
+}  // namespace
+
+// The line below the text says what Encrypt Text will do before it runs.
+class LiveLineTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void init() {
+        driver = std::make_unique<WindowDriver>();
+        driver->settle();
+        windowSize = driver->window().size();
+    }
+    void cleanup() { driver.reset(); }
+
+    void saysWhatEncryptTextWillDo_data();
+    void saysWhatEncryptTextWillDo();
+    void marksExactlyTheCharactersThatCannotComeBack();
+    void plainFormsAreOneUndoableEdit();
+    void commandNoteShowsUntilTheNextEdit();
+    void aNoteTooLongForTheLineCanBeReadWhole();
+
+  private:
+    void expectWindowSizeKept() {
+        driver->settle();
+        QCOMPARE(driver->window().size(), windowSize);
+        QCOMPARE(driver->note()->geometry(), QRect(0, 0, 513, 345));
+    }
+
+    std::unique_ptr<WindowDriver> driver;
+    QSize windowSize;
+};
+
+void LiveLineTest::saysWhatEncryptTextWillDo_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<bool>("plainForms");
+    QTest::newRow("encrypts") << "Hello"
+                              << "5 of 4,681 characters (a line break counts as two): Encrypt "
+                                 "Text takes it as it is."
+                              << false;
+    QTest::newRow("needs an offer") << "AB"
+                                    << "2 of 4,681 characters (a line break counts as two): "
+                                       "Encrypt Text will offer to add 1 space at the end."
+                                    << false;
+    QTest::newRow("line breaks count twice")
+        << "Hello\nyou"
+        << "10 of 4,681 characters (a line break counts as two): Encrypt Text takes it as it is."
+        << false;
+    QTest::newRow("too long") << QString(4690, 'a')
+                              << "4,690 characters (a line break counts as two): 9 over the "
+                                 "limit of 4,681."
+                              << false;
+    QTest::newRow("cannot be padded")
+        << QString(4681, '\t')
+        << "4,681 of 4,681 characters (a line break counts as two): Encrypt Text cannot take it "
+           "as it is; split it in two. 4,681 cannot come back: tab (4,681)."
+        << false;
+    QTest::newRow("lost characters")
+        << QString::fromUtf8("It\u2019s\tok\u00A0\u00C9\u00C9")
+        << QString::fromUtf8(
+               "9 of 4,681 characters (a line break counts as two): Encrypt Text "
+               "takes it as it is. 5 cannot come back: right single quote \u2019, "
+               "tab, no-break space, \u00C9 (2).")
+        << true;
+}
+
+void LiveLineTest::saysWhatEncryptTextWillDo() {
+    QFETCH(QString, text);
+    QFETCH(QString, line);
+    QFETCH(bool, plainForms);
+    driver->paste(text);
+    QCOMPARE(driver->status(), line);
+    QCOMPARE(driver->offer() != nullptr, plainForms);
+    if (plainForms) {
+        QCOMPARE(driver->offer()->text(), QString("Use &Plain Forms"));
+    }
+    expectWindowSizeKept();
+}
+
+void LiveLineTest::marksExactlyTheCharactersThatCannotComeBack() {
+    driver->paste(QString::fromUtf8("a\u2019b\t\tc\u00C9\nd\U0001F600e"));
+    const QString before = driver->note()->toPlainText();
+    const int undoSteps = driver->note()->document()->availableUndoSteps();
+    const int caret = driver->note()->textCursor().position();
+    // The emoji takes two places in the document; the line end is no mark.
+    QCOMPARE(markedRuns(*driver->note()), QList<Run>({{1, 2}, {3, 5}, {6, 7}, {9, 11}}));
+    QCOMPARE(driver->note()->toPlainText(), before);
+    QCOMPARE(driver->note()->document()->availableUndoSteps(), undoSteps);
+    QCOMPARE(driver->note()->textCursor().position(), caret);
+
+    driver->paste("Hello\nworld");
+    QCOMPARE(markedRuns(*driver->note()), QList<Run>());
+}
+
+void LiveLineTest::plainFormsAreOneUndoableEdit() {
+    const QString typographic = QString::fromUtf8("\u201CIt\u2019s\u2026\u201D \u2013 \u00C9");
+    driver->paste(typographic);
+    QVERIFY(driver->offer() != nullptr);
+    driver->takeOffer(Qt::Key_P);
+
+    QCOMPARE(driver->note()->toPlainText(), QString::fromUtf8("\"It's...\" - \u00C9"));
+    QCOMPARE(markedRuns(*driver->note()), QList<Run>({{12, 13}}));
+    QVERIFY(driver->offer() == nullptr);
+    QVERIFY2(driver->status().endsWith("1 cannot come back: \u00C9."),
+             qPrintable(driver->status()));
+    expectWindowSizeKept();
+
+    driver->press(Qt::Key_Z);
+    QCOMPARE(driver->note()->toPlainText(), typographic);
+    QVERIFY(driver->offer() != nullptr);
+}
+
+void LiveLineTest::commandNoteShowsUntilTheNextEdit() {
+    driver->paste("Hello");
+    driver->press(Qt::Key_E);
+    QVERIFY2(driver->status().startsWith("Encrypted."), qPrintable(driver->status()));
+    expectWindowSizeKept();
+
+    driver->press(Qt::Key_X, Qt::NoModifier);
+    QCOMPARE(driver->status(), QString("6 of 4,681 characters (a line break counts as two): "
+                                       "Encrypt Text takes it as it is."));
+    driver->press(Qt::Key_D);
+    QVERIFY2(driver->status().startsWith("Decrypted"), qPrintable(driver->status()));
+    driver->press(Qt::Key_Z);
+    QVERIFY2(driver->status().startsWith("6 of 4,681"), qPrintable(driver->status()));
+    expectWindowSizeKept();
+}
+
+void LiveLineTest::aNoteTooLongForTheLineCanBeReadWhole() {
+    QString many;
+    for (char32_t character = 0xC0; character < 0x100; ++character) {
+        many += QString::fromUcs4(&character, 1);
+    }
+    driver->paste(many);
+    driver->settle();
+    auto* label = driver->window().findChild<QLabel*>("lblStatus");
+    QVERIFY(label->text().endsWith(QChar(0x2026)));
+    QVERIFY(label->text().size() < driver->status().size());
+    QCOMPARE(label->toolTip(), driver->status());
+    QCOMPARE(label->accessibleDescription(), driver->status());
+    QVERIFY(label->height() * 2 > 3 * label->fontMetrics().lineSpacing());
+    expectWindowSizeKept();
+}
+
+QTEST_MAIN(LiveLineTest)
+#include "live_line_test.moc"
