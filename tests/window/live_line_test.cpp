@@ -80,8 +80,9 @@ void LiveLineTest::saysWhatEncryptTextWillDo_data() {
     QTest::newRow("lost characters")
         << QString::fromUtf8("It\u2019s\tok\u00A0\u00C9\u00C9")
         << QString::fromUtf8(
-               "9 of 4,681 characters (a line break counts as two): Encrypt Text "
-               "takes it as it is. 5 cannot come back: right single quote \u2019, "
+               "10 of 4,681 characters (a line break counts as two): Encrypt Text will "
+               "offer to add 1 character (;) at the end. 5 cannot come back: right single quote "
+               "\u2019, "
                "tab, no-break space, \u00C9 (2).")
         << true;
 }
