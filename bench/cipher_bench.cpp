@@ -103,7 +103,37 @@ void BM_SpacesToEncrypt_LineFeeds(benchmark::State& state) {
     }
 }
 
+// The padding search on its slowest inputs: line feeds, all zeros, try
+// every count up to one for each six; a random text at the limit has no room.
+void BM_PaddingToEncrypt_LineFeeds(benchmark::State& state) {
+    const std::u32string lineFeeds(static_cast<std::size_t>(state.range(0)), U'\n');
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(kCipher.paddingToEncrypt(lineFeeds));
+    }
+}
+
+void BM_PaddingToEncrypt_Random(benchmark::State& state) {
+    std::mt19937 random(7);
+    const auto text =
+        samples::alphabetText(kCipher, static_cast<std::size_t>(state.range(0)), random);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(kCipher.paddingToEncrypt(text));
+    }
+}
+
 }  // namespace
+
+BENCHMARK(BM_PaddingToEncrypt_LineFeeds)
+    ->Arg(1000)
+    ->Arg(4012)
+    ->Arg(4013)
+    ->Arg(4681)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PaddingToEncrypt_Random)
+    ->Arg(1000)
+    ->Arg(4000)
+    ->Arg(4681)
+    ->Unit(benchmark::kMillisecond);
 
 BENCHMARK(BM_EncryptText_Longest)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_Baseline_EncryptText_Longest)->Unit(benchmark::kMicrosecond);

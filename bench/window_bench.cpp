@@ -5,6 +5,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QPlainTextEdit>
+#include <QSignalBlocker>
+#include <QTest>
 #include <random>
 
 #include "cipher/text_cipher.h"
@@ -45,8 +47,80 @@ void BM_Window_DecryptText_Longest(benchmark::State& state) {
     runCommand(state, "mnuDT", toQString(cipher.encryptText(plain)));
 }
 
+// One keystroke at the end of a 4,681-character text that needs an offer and
+// holds characters that cannot come back, so that the live line runs the
+// padding search and the marks have runs to mark: in the window, and in a
+// bare text area of the same font and size for comparison.
+QString keystrokeText() {
+    const cipher::TextCipher cipher;
+    std::mt19937 random(42);
+    std::u32string text = samples::alphabetText(cipher, cipher::kMaxTextLength - 1, random);
+    for (std::size_t at = 0; at < text.size(); at += 50) {
+        text[at] = at % 100 == 0 ? U'\t' : U'\u2019';
+    }
+    return toQString(text);
+}
+
+void typeAndErase(benchmark::State& state, QPlainTextEdit& note) {
+    note.setPlainText(keystrokeText());
+    note.moveCursor(QTextCursor::End);
+    QApplication::processEvents();
+    for (auto _ : state) {
+        QTest::keyClick(&note, Qt::Key_X);
+        note.viewport()->repaint();
+        QApplication::processEvents();
+        state.PauseTiming();
+        QTest::keyClick(&note, Qt::Key_Backspace);
+        QApplication::processEvents();
+        state.ResumeTiming();
+    }
+}
+
+void BM_Window_Keystroke_WithLiveLine(benchmark::State& state) {
+    Form1 window;
+    window.show();
+    QApplication::processEvents();
+    typeAndErase(state, *window.findChild<QPlainTextEdit*>("txtnote"));
+}
+
+void BM_Window_Keystroke_BareTextArea(benchmark::State& state) {
+    Form1 window;
+    QPlainTextEdit bare;
+    const QPlainTextEdit& original = *window.findChild<QPlainTextEdit*>("txtnote");
+    bare.setFont(original.font());
+    bare.setWordWrapMode(original.wordWrapMode());
+    bare.resize(original.size());
+    bare.show();
+    QApplication::processEvents();
+    typeAndErase(state, bare);
+}
+
+// The window's own work after each change of the text, without the text
+// area's editing and painting: the marks and the live line with its padding search.
+void BM_Window_LiveLineAndMarks(benchmark::State& state) {
+    Form1 window;
+    window.show();
+    auto* note = window.findChild<QPlainTextEdit*>("txtnote");
+    const QString texts[] = {keystrokeText(), keystrokeText() + "x"};
+    QApplication::processEvents();
+    std::size_t round = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        {
+            // A change the window has not heard of yet, as after a keystroke.
+            const QSignalBlocker quiet(note);
+            note->setPlainText(texts[++round % 2]);
+        }
+        state.ResumeTiming();
+        QMetaObject::invokeMethod(&window, "textEdited");
+    }
+}
+
 }  // namespace
 
+BENCHMARK(BM_Window_LiveLineAndMarks)->Unit(benchmark::kMillisecond)->Repetitions(3);
+BENCHMARK(BM_Window_Keystroke_WithLiveLine)->Unit(benchmark::kMillisecond)->Repetitions(3);
+BENCHMARK(BM_Window_Keystroke_BareTextArea)->Unit(benchmark::kMillisecond)->Repetitions(3);
 BENCHMARK(BM_Window_EncryptText_Longest)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Window_DecryptText_Longest)->Unit(benchmark::kMillisecond);
 

@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTextBlock>
+#include <algorithm>
 
 #include "application_icon.h"
 #include "cipher/plain_forms.h"
@@ -219,21 +220,35 @@ void Form1::showOutlook(const std::u32string& text) {
 }
 
 // Marks each run of characters that cannot come back, the way a spelling
-// checker marks a word; the text, its history and the cursor stay as they are.
+// checker marks a word; the text, its history and the cursor stay as they
+// are. The marks' cursors move with the text, so most keystrokes leave them
+// where they belong and they need not be set again.
 void Form1::markLostCharacters() {
+    QList<std::pair<int, int>> runs;
+    forEachRun(
+        *txtnote->document(),
+        [this](char32_t character) { return cipher->alphabetPosition(character) == 0; },
+        [&runs](int from, int to) { runs.append({from, to}); });
+    const QList<QTextEdit::ExtraSelection> current = txtnote->extraSelections();
+    const bool unchanged = std::equal(
+        runs.begin(), runs.end(), current.begin(), current.end(),
+        [](const std::pair<int, int>& run, const QTextEdit::ExtraSelection& mark) {
+            return run.first == mark.cursor.selectionStart() &&
+                   run.second == mark.cursor.selectionEnd();
+        });
+    if (unchanged) {
+        return;
+    }
     QTextCharFormat lost;
     lost.setUnderlineStyle(QTextCharFormat::WaveUnderline);
     lost.setUnderlineColor(Qt::red);
     QList<QTextEdit::ExtraSelection> marks;
-    forEachRun(
-        *txtnote->document(),
-        [this](char32_t character) { return cipher->alphabetPosition(character) == 0; },
-        [&](int from, int to) {
-            QTextCursor run(txtnote->document());
-            run.setPosition(from);
-            run.setPosition(to, QTextCursor::KeepAnchor);
-            marks.append({run, lost});
-        });
+    for (const auto& [from, to] : runs) {
+        QTextCursor run(txtnote->document());
+        run.setPosition(from);
+        run.setPosition(to, QTextCursor::KeepAnchor);
+        marks.append({run, lost});
+    }
     txtnote->setExtraSelections(marks);
 }
 

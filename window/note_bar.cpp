@@ -64,10 +64,19 @@ NoteBar::NoteBar(QWidget* parent) : QWidget(parent) {
 
 void NoteBar::setNote(const QString& text, const QString& offerCaption,
                       std::function<void()> onOffer) {
-    fullText = text;
     offerAction = std::move(onOffer);
-    offerButton->setText(offerCaption);
-    offerButton->setVisible(!offerCaption.isEmpty());
+    const bool offerChanged =
+        offerButton->text() != offerCaption || offerButton->isHidden() != offerCaption.isEmpty();
+    if (!offerChanged && text == fullText) {
+        return;
+    }
+    fullText = text;
+    if (offerChanged) {
+        offerButton->setText(offerCaption);
+        offerButton->setVisible(!offerCaption.isEmpty());
+        // The label's width changes with the button's.
+        layout()->activate();
+    }
     label->setToolTip(text);
     label->setAccessibleDescription(text);
     fitNote();
@@ -79,9 +88,5 @@ void NoteBar::resizeEvent(QResizeEvent* event) {
 }
 
 void NoteBar::fitNote() {
-    // The button's width is settled only once the layout has run.
-    if (layout() != nullptr) {
-        layout()->activate();
-    }
     label->setText(fitted(*label, fullText));
 }
