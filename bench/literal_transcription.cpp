@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "literal_transcription.h"
 
 LiteralTranscription::LiteralTranscription(const cipher::TextCipher& cipher) {

@@ -1,5 +1,6 @@
-// How often prose encrypts, with and without the offer to append spaces.
-// Cuts passages of 100, 200, 500 and 1,000 characters from an English text
+// SPDX-License-Identifier: MIT
+// How often prose encrypts as it is, with spaces alone appended, and with
+// the offer Encrypt Text makes. Cuts passages of 500 to 4,000 characters from an English text
 // (by default the GPL, which every Debian system has), keeps letters,
 // punctuation and single spaces, and tries each passage.
 //
@@ -48,44 +49,61 @@ std::u32string proseFrom(const std::string& path) {
     return prose;
 }
 
-bool encrypts(std::u32string_view text) {
-    try {
-        (void)kCipher.encryptText(text);
-        return true;
-    } catch (const cipher::ZeroGroupError&) {
-        return false;
+struct Added {
+    std::size_t characters = 0;
+    std::size_t others = 0;  // characters other than spaces
+};
+
+std::size_t median(std::vector<std::size_t> values) {
+    if (values.empty()) {
+        return 0;
     }
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
 }
 
+std::size_t most(const std::vector<std::size_t>& values) {
+    return values.empty() ? 0 : *std::max_element(values.begin(), values.end());
+}
+
+// One row: how many passages encrypt as they are, and with each search's
+// offer; what the offers add, over the passages that got one.
 void report(const std::u32string& prose, std::size_t length, int passages, std::mt19937& random) {
     std::uniform_int_distribution<std::size_t> start(0, prose.size() - length);
     int plain = 0;
-    int offered = 0;
-    std::vector<std::size_t> spacesNeeded;
+    int bySpaces = 0;
+    int bySearch = 0;
+    std::vector<std::size_t> spacesAdded;
+    std::vector<std::size_t> searchAdded;
+    std::vector<std::size_t> searchOthers;
     double slowestMs = 0;
     for (int index = 0; index < passages; ++index) {
         const std::u32string_view passage =
             std::u32string_view(prose).substr(start(random), length);
-        if (encrypts(passage)) {
+        if (kCipher.encrypts(passage)) {
             ++plain;
-            spacesNeeded.push_back(0);
             continue;
         }
+        if (const auto spaces = kCipher.spacesToEncrypt(passage)) {
+            ++bySpaces;
+            spacesAdded.push_back(*spaces);
+        }
         const auto began = std::chrono::steady_clock::now();
-        const auto spaces = kCipher.spacesToEncrypt(passage);
+        const auto padding = kCipher.paddingToEncrypt(passage);
         const std::chrono::duration<double, std::milli> took =
             std::chrono::steady_clock::now() - began;
         slowestMs = std::max(slowestMs, took.count());
-        if (spaces) {
-            ++offered;
-            spacesNeeded.push_back(*spaces);
+        if (padding) {
+            ++bySearch;
+            searchAdded.push_back(padding->characters.size());
+            searchOthers.push_back(padding->others());
         }
     }
-    std::sort(spacesNeeded.begin(), spacesNeeded.end());
-    const std::size_t median = spacesNeeded.empty() ? 0 : spacesNeeded[spacesNeeded.size() / 2];
-    const std::size_t most = spacesNeeded.empty() ? 0 : spacesNeeded.back();
-    std::printf("| %5zu | %3d%% | %3d%% | %zu | %zu | %.2f ms |\n", length, 100 * plain / passages,
-                100 * (plain + offered) / passages, median, most, slowestMs);
+    const auto share = [passages](int count) { return 100 * count / passages; };
+    std::printf("| %5zu | %3d%% | %3d%% | %zu | %zu | %3d%% | %zu | %zu | %zu | %.2f ms |\n",
+                length, share(plain), share(plain + bySpaces), median(spacesAdded),
+                most(spacesAdded), share(plain + bySearch), median(searchAdded), most(searchAdded),
+                median(searchOthers), slowestMs);
 }
 
 }  // namespace
@@ -94,16 +112,17 @@ int main(int argc, char** argv) {
     const std::string path = argc > 1 ? argv[1] : "/usr/share/common-licenses/GPL-3";
     const int passages = argc > 2 ? std::stoi(argv[2]) : 1000;
     const std::u32string prose = proseFrom(path);
-    if (prose.size() < 1000) {
+    if (prose.size() < 5000) {
         std::fprintf(stderr, "%s holds too little text\n", path.c_str());
         return 1;
     }
     std::mt19937 random(2026);
     std::printf("%d passages of each length from %s\n\n", passages, path.c_str());
     std::printf(
-        "| Length | Encrypt as is | With the offer | Median spaces | Most spaces | "
-        "Slowest search |\n|---|---|---|---|---|---|\n");
-    for (std::size_t length : {100, 200, 500, 1000}) {
+        "| Length | As is | Spaces alone: encrypt | median added | most added | "
+        "Offer: encrypt | median added | most added | median non-spaces | slowest offer "
+        "search |\n|---|---|---|---|---|---|---|---|---|---|\n");
+    for (std::size_t length : {500, 1000, 1500, 2000, 3000, 3500, 4000}) {
         report(prose, length, passages, random);
     }
     return 0;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Each command end to end, as the user waits for it: reading the text area,
 // transforming, writing the result, laying it out and painting it.
 #include <benchmark/benchmark.h>

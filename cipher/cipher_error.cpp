@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "cipher/cipher_error.h"
 
 #include <string>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "cipher/bit_string_checks.h"
 #include "cipher/text_cipher.h"
 

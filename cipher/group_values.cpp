@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "cipher/group_values.h"
 
 #include <bit>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "cipher/lost_characters.h"
 
 #include <algorithm>

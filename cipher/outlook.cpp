@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "cipher/outlook.h"
 
 #include <algorithm>

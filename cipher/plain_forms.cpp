@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "cipher/plain_forms.h"
 
 #include <algorithm>

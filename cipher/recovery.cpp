@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include <algorithm>
 
 #include "cipher/bit_string_checks.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "cipher/text_length.h"
 
 namespace cipher {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Feeds arbitrary code points to every whole-text operation and checks what
 // must hold for any input: lengths are kept, results use only the alphabet
 // (or the two digits), texts over the alphabet come back exactly, and the

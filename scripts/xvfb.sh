@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Sourced by scripts and tests that need a private X server.
 # start_xvfb DIR [SCREEN] starts Xvfb on a free display, exports DISPLAY and
 # returns once the server answers; stop_xvfb ends it and waits until it is gone.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "character_names.h"
 
 #include <QCoreApplication>

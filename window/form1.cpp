@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "form1.h"
 
 #include <QAction>
@@ -36,8 +37,12 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent) {
     createActions();
     createMenus();
     createNoteBar();
-    // The text area keeps its size, so a larger window would only show empty space.
+    // The text area keeps its size, so a larger window would only show empty
+    // space, and a maximize button would do nothing.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
     connect(txtnote, &QPlainTextEdit::textChanged, this, &Form1::textEdited);
     textEdited();
 }
@@ -228,14 +233,16 @@ void Form1::markLostCharacters() {
     forEachRun(
         *txtnote->document(),
         [this](char32_t character) { return cipher->alphabetPosition(character) == 0; },
-        [&runs](int from, int to) { runs.append({from, to}); });
-    const QList<QTextEdit::ExtraSelection> current = txtnote->extraSelections();
-    const bool unchanged = std::equal(
-        runs.begin(), runs.end(), current.begin(), current.end(),
-        [](const std::pair<int, int>& run, const QTextEdit::ExtraSelection& mark) {
-            return run.first == mark.cursor.selectionStart() &&
-                   run.second == mark.cursor.selectionEnd();
+        [&runs](int from, int to) {
+            runs.append({from, to});
         });
+    const QList<QTextEdit::ExtraSelection> current = txtnote->extraSelections();
+    const bool unchanged =
+        std::equal(runs.begin(), runs.end(), current.begin(), current.end(),
+                   [](const std::pair<int, int>& run, const QTextEdit::ExtraSelection& mark) {
+                       return run.first == mark.cursor.selectionStart() &&
+                              run.second == mark.cursor.selectionEnd();
+                   });
     if (unchanged) {
         return;
     }

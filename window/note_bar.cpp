@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "note_bar.h"
 
 #include <QHBoxLayout>

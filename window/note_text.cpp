@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "note_text.h"
 
 #include <QPlainTextEdit>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "number_format.h"
 
 QString groupedNumber(std::size_t value) {

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Builds the Debian package and checks its files and the dependencies that a
 # fresh system needs to start the program.
 # Usage: debian_package_test.sh BUILD_DIR EXPECTED_FILE_LIST
@@ -27,6 +28,12 @@ for needed in libqt6widgets6 libqt6gui6 libqt6core6 qt6-qpa-plugins fonts-libera
         failures=$((failures + 1))
     fi
 done
+recommends=$(dpkg-deb -f "$package" Recommends)
+grep -Eq "(^|, )qt6-wayland( |,|$)" <<<"$recommends" ||
+    { echo "FAILED: the package does not recommend qt6-wayland"; failures=$((failures + 1)); }
+copyright=$(dpkg-deb --fsys-tarfile "$package" | tar -xO ./usr/share/doc/textcipher/copyright)
+grep -q '^License: MIT$' <<<"$copyright" && grep -q 'Permission is hereby granted' <<<"$copyright" ||
+    { echo "FAILED: the package's copyright file does not declare the MIT licence"; failures=$((failures + 1)); }
 for field in Package Version Architecture Maintainer Description Section; do
     [ -n "$(dpkg-deb -f "$package" "$field")" ] || { echo "FAILED: no $field field"; failures=$((failures + 1)); }
 done

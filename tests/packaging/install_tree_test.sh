@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Installs the build into a fresh prefix, checks that exactly the expected
 # files arrive, and that the installed program starts and keeps running.
 # Usage: install_tree_test.sh BUILD_DIR EXPECTED_FILE_LIST

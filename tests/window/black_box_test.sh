@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Drives the built program as a user does: in a real X server, with real key
 # presses, reading and writing the text through the clipboard.
 # Usage: black_box_test.sh PATH_TO_TEXTCIPHER

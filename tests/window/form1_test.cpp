@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "form1.h"
 
 #include <QAction>
@@ -48,6 +49,9 @@ void Form1Test::showsTheWindowAsLaidOut() {
     QCOMPARE(window.centralWidget()->size(), QSize(512, 345));
     QCOMPARE(note->geometry(), QRect(0, 0, 513, 345));
     QCOMPARE(window.minimumSize(), window.maximumSize());
+    QVERIFY(!window.windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+    QVERIFY(window.windowFlags().testFlag(Qt::WindowCloseButtonHint));
+    QVERIFY(window.windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
     QCOMPARE(note->font().family(), QString("Times New Roman"));
     QCOMPARE(note->font().pointSizeF(), 14.25);
     QCOMPARE(note->font().weight(), QFont::Normal);
