@@ -58,6 +58,11 @@ void Form1::createTextArea() {
 
     txtnote = new QPlainTextEdit(client);
     txtnote->setObjectName("txtnote");
+    txtnote->setAccessibleName(tr("Text"));
+    txtnote->setAccessibleDescription(
+        tr("The whole text is encrypted with Ctrl+E and decrypted with Ctrl+D. Characters that "
+           "cannot come back are underlined; the status line below says what Encrypt Text will "
+           "do."));
     txtnote->setGeometry(kTextAreaGeometry);
     txtnote->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     // Cipher texts are long runs without spaces: break them anywhere rather

@@ -36,6 +36,9 @@ QString fitted(const QLabel& label, const QString& text) {
 NoteBar::NoteBar(QWidget* parent) : QWidget(parent) {
     label = new QLabel(this);
     label->setObjectName("lblStatus");
+    // A screen reader reads the whole note from the description, however
+    // much of it the line shows.
+    label->setAccessibleName(tr("Status"));
     label->setWordWrap(true);
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
@@ -45,6 +48,7 @@ NoteBar::NoteBar(QWidget* parent) : QWidget(parent) {
 
     offerButton = new QPushButton(this);
     offerButton->setObjectName("cmdOffer");
+    offerButton->setAccessibleDescription(tr("Takes the offer that the status line makes"));
     offerButton->setAutoDefault(false);
     offerButton->setFocusPolicy(Qt::TabFocus);
     offerButton->hide();
