@@ -74,11 +74,32 @@ void checkDecrypt(const std::u32string& text) {
     }
 }
 
+// Any text of up to 4,012 characters has a padding; with it the text
+// encrypts, and a text over the alphabet comes back with the padding.
+void checkPadding(const std::u32string& text) {
+    if (text.size() > cipher::kMaxTextLength || kCipher.encrypts(text)) {
+        return;
+    }
+    const auto padding = kCipher.paddingToEncrypt(text);
+    require(padding.has_value() || text.size() > 4012);
+    if (!padding) {
+        return;
+    }
+    const std::u32string padded = text + padding->characters;
+    require(padded.size() <= cipher::kMaxTextLength && overAlphabet(padding->characters));
+    const std::u32string encrypted = kCipher.encryptText(padded);
+    if (overAlphabet(text)) {
+        const auto recovered = kCipher.decryptRestoringLineBreaks(encrypted);
+        require(recovered.text == padded && recovered.complete() && recovered.lineBreaks == 0);
+    }
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::u32string text = textFrom(data, size);
     checkEncrypt(text);
     checkDecrypt(text);
+    checkPadding(text);
     return 0;
 }

@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "cipher/text_cipher.h"
+#include "number_format.h"
 #include "sample_texts.h"
 #include "window_driver.h"
 
@@ -26,6 +27,8 @@ class Form1Test : public QObject {
 
     void showsTheWindowAsLaidOut();
     void encryptsTheInitialText();
+    void groupsDigitsInThrees_data();
+    void groupsDigitsInThrees();
     void commandsGiveTheKnownTexts_data();
     void commandsGiveTheKnownTexts();
     void menuItemsRunTheSameCommandsAsTheirShortcuts();
@@ -56,11 +59,13 @@ void Form1Test::showsTheWindowAsLaidOut() {
     QCOMPARE(note->font().pointSizeF(), 14.25);
     QCOMPARE(note->font().weight(), QFont::Normal);
     QCOMPARE(note->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+    QCOMPARE(note->wordWrapMode(), QTextOption::WrapAtWordBoundaryOrAnywhere);
+    QCOMPARE(note->accessibleName(), QString("Text"));
     QCOMPARE(driver->rawText(), "Text" + kParagraph);
 
     auto* file = window.findChild<QMenu*>("mnuFile");
     QVERIFY(file != nullptr);
-    QCOMPARE(file->title().remove('&'), QString("File"));
+    QCOMPARE(file->title(), QString("&File"));
     const struct {
         const char* name;
         const char* caption;
@@ -70,15 +75,39 @@ void Form1Test::showsTheWindowAsLaidOut() {
     for (const auto& item : items) {
         auto* action = window.findChild<QAction*>(item.name);
         QVERIFY2(action != nullptr, item.name);
-        QCOMPARE(action->text().remove('&'), QString(item.caption));
+        QCOMPARE(action->text(), QString("&") + item.caption);
         QCOMPARE(action->shortcut(), item.shortcut);
         QVERIFY(file->actions().contains(action));
     }
+    QCOMPARE(file->actions(), QList<QAction*>({window.findChild<QAction*>("mnuET"),
+                                               window.findChild<QAction*>("mnuDT")}));
 }
 
 void Form1Test::encryptsTheInitialText() {
     driver->press(Qt::Key_E);
     QCOMPARE(driver->note()->toPlainText(), QString("Tb9vîf"));
+    // The caret ends after the result, with nothing selected.
+    QCOMPARE(driver->note()->textCursor().position(), 6);
+    QVERIFY(!driver->note()->textCursor().hasSelection());
+}
+
+void Form1Test::groupsDigitsInThrees_data() {
+    QTest::addColumn<qulonglong>("value");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("0") << 0ull << "0";
+    QTest::newRow("999") << 999ull << "999";
+    QTest::newRow("1000") << 1000ull << "1,000";
+    QTest::newRow("4681") << 4681ull << "4,681";
+    QTest::newRow("100000") << 100000ull << "100,000";
+    QTest::newRow("999999") << 999999ull << "999,999";
+    QTest::newRow("1000000") << 1000000ull << "1,000,000";
+    QTest::newRow("10191754") << 10191754ull << "10,191,754";
+}
+
+void Form1Test::groupsDigitsInThrees() {
+    QFETCH(qulonglong, value);
+    QFETCH(QString, shown);
+    QCOMPARE(groupedNumber(value), shown);
 }
 
 void Form1Test::commandsGiveTheKnownTexts_data() {
