@@ -5,6 +5,9 @@
 #include "cipher/text_cipher.h"
 
 namespace cipher {
+
+using namespace detail;
+
 namespace {
 
 // The first 94 characters, positions 1 to 94.

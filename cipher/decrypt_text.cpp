@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: MIT
-#include "cipher/bit_string_checks.h"
+#include "cipher/detail/bit_string_checks.h"
 #include "cipher/text_cipher.h"
 
 namespace cipher {
+
+using namespace detail;
 
 // Writes the digits row by row into n rows of 7 and reads them out column by
 // column: output digit r*n + k is input digit 7k + r (0-based). This undoes

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: MIT
-#include "cipher/bit_string_checks.h"
+#include "cipher/detail/bit_string_checks.h"
 #include "cipher/text_cipher.h"
 
 namespace cipher {
+
+using namespace detail;
 
 // Writes the digits row by row into 7 rows of n and reads them out column by
 // column: output digit 7i + r is input digit i + r*n (0-based).

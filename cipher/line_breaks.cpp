@@ -6,6 +6,8 @@
 
 namespace cipher {
 
+using namespace detail;
+
 RecoveredText TextCipher::decryptRestoringLineBreaks(std::u32string_view text) const {
     const GroupValues values = groupValues(decryptBits(text));
     RecoveredText recovered;

@@ -31,11 +31,4 @@ struct LostCharacters {
     [[nodiscard]] std::size_t outsideAlphabet() const { return count + lineBreaks; }
 };
 
-// Decrypting a text whose lost characters cannot be placed puts this
-// character where each of them stood.
-inline constexpr char32_t kReplacementCharacter = 0xFFFD;
-
-// The padding character offered first to a text that meets a zero group on encryption.
-inline constexpr char32_t kPaddingCharacter = U' ';
-
 }  // namespace cipher

@@ -8,6 +8,8 @@
 
 namespace cipher {
 
+using namespace detail;
+
 Outlook TextCipher::outlook(std::u32string_view text) const {
     Outlook outlook;
     outlook.length = measureText(text);

@@ -7,10 +7,13 @@
 #include <span>
 #include <vector>
 
-#include "cipher/bit_string_checks.h"
+#include "cipher/detail/bit_string_checks.h"
 #include "cipher/text_cipher.h"
 
 namespace cipher {
+
+using namespace detail;
+
 namespace {
 
 // Encrypting lays a text's digits row by row into 7 rows of N (N characters)

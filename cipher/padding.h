@@ -6,6 +6,9 @@
 
 namespace cipher {
 
+// The padding character offered first to a text that meets a zero group on encryption.
+inline constexpr char32_t kPaddingCharacter = U' ';
+
 // Characters that, appended to a text, let it encrypt; spaces wherever a
 // space does.
 struct Padding {

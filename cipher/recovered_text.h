@@ -6,6 +6,9 @@
 
 namespace cipher {
 
+// Decrypting puts this character where a character could not come back.
+inline constexpr char32_t kReplacementCharacter = 0xFFFD;
+
 // A decrypted text whose groups of seven zeros were read as the characters
 // they most likely were. Decrypting the encryption of a text gives back that
 // text's own codes, so each line break (carriage return + line feed, both

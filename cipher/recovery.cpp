@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include <algorithm>
 
-#include "cipher/bit_string_checks.h"
+#include "cipher/detail/bit_string_checks.h"
 #include "cipher/text_cipher.h"
 
 namespace cipher {
+
+using namespace detail;
 
 // Appending spaces lengthens every row of the scatter matrix, so each try
 // moves every digit to another group; the first count that leaves no group

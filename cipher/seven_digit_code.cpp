@@ -5,18 +5,23 @@
 #include <stdexcept>
 #include <string>
 
-#include "cipher/bit_string_checks.h"
+#include "cipher/detail/bit_string_checks.h"
 #include "cipher/text_cipher.h"
 
 namespace cipher {
+
+using namespace detail;
+
 namespace {
 
 // Eight bytes so that a code can be copied as one word; the eighth is spare.
 using Code = std::array<char, 8>;
 
+using CodeTable = std::array<Code, kAlphabetSize + 1>;
+
 // The seven digits of every value 0 to 127, most significant first.
-constexpr std::array<Code, kAlphabetSize + 1> kCodes = [] {
-    std::array<Code, kAlphabetSize + 1> codes{};
+constexpr CodeTable makeCodes() {
+    CodeTable codes{};
     for (std::size_t value = 0; value < codes.size(); ++value) {
         for (std::size_t digit = 0; digit < kCodeLength; ++digit) {
             const std::size_t weight = std::size_t{1} << (kCodeLength - 1 - digit);
@@ -24,42 +29,11 @@ constexpr std::array<Code, kAlphabetSize + 1> kCodes = [] {
         }
     }
     return codes;
-}();
-
-bool isDigit(char c) {
-    return c == '0' || c == '1';
 }
+
+constexpr CodeTable kCodes = makeCodes();
 
 }  // namespace
-
-void requireBitString(std::string_view bits, const char* operation) {
-    const auto name = [operation] { return std::string(operation); };
-    if (bits.size() > kMaxBitLength) {
-        throw std::invalid_argument(name() + ": a bit string holds at most 32,767 digits, not " +
-                                    std::to_string(bits.size()) + ".");
-    }
-    if (bits.size() % kCodeLength != 0) {
-        throw std::invalid_argument(name() + ": the bit string's length " +
-                                    std::to_string(bits.size()) + " is not a multiple of 7.");
-    }
-    // A branch-free pass first, so the common case vectorises.
-    unsigned char stray = 0;
-    for (char c : bits) {
-        stray |= static_cast<unsigned char>((c | 1) ^ '1');
-    }
-    for (std::size_t at = 0; stray != 0 && at < bits.size(); ++at) {
-        if (!isDigit(bits[at])) {
-            throw std::invalid_argument(name() + ": character " + std::to_string(at + 1) +
-                                        " of the bit string is not 0 or 1.");
-        }
-    }
-}
-
-void requireTransformableLength(std::size_t length) {
-    if (length > kMaxTextLength) {
-        throw TextTooLongError(length);
-    }
-}
 
 void TextCipher::addencrypt(char32_t character, std::string& bits) const {
     const Code& code = kCodes[static_cast<std::size_t>(alphabetPosition(character))];

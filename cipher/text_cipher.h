@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "cipher/cipher_error.h"
-#include "cipher/group_values.h"
+#include "cipher/detail/group_values.h"
 #include "cipher/limits.h"
 #include "cipher/lost_characters.h"
 #include "cipher/outlook.h"
@@ -95,10 +95,10 @@ class TextCipher {
     // alphabetPosition of a character past the table.
     int widePosition(char32_t character) const noexcept;
     // Alphabet position of every character of text, 0 for those outside it.
-    GroupValues alphabetPositions(std::u32string_view text) const;
+    detail::GroupValues alphabetPositions(std::u32string_view text) const;
     // The character at each value. A 0 becomes forZero, or without one
     // throws ZeroGroupError.
-    std::u32string charactersAt(const GroupValues& values,
+    std::u32string charactersAt(const detail::GroupValues& values,
                                 std::optional<char32_t> forZero = std::nullopt) const;
     // The first padding character, readable ones first, whose code has every given digit set.
     char32_t paddingCharacterWith(std::uint8_t digits) const;

@@ -34,8 +34,7 @@ QString Messages::additions(const cipher::Padding& padding) {
             others << name;
         }
     }
-    const QString spaces =
-        counted(padding.spaces(), QT_TR_NOOP("1 space"), QT_TR_NOOP("%1 spaces"));
+    QString spaces = counted(padding.spaces(), QT_TR_NOOP("1 space"), QT_TR_NOOP("%1 spaces"));
     if (padding.others() == 0) {
         return spaces;
     }

@@ -18,7 +18,11 @@ std::u32string alphabetText(const cipher::TextCipher& cipher, std::size_t length
 
 std::u32string textThatEncrypts(const cipher::TextCipher& cipher, std::size_t length,
                                 std::mt19937& random) {
-    const std::u32string start = alphabetText(cipher, length, random);
+    return repairedToEncrypt(cipher, alphabetText(cipher, length, random));
+}
+
+std::u32string repairedToEncrypt(const cipher::TextCipher& cipher, const std::u32string& start) {
+    const std::size_t length = start.size();
     std::vector<int> positions;
     for (char32_t character : start) {
         positions.push_back(cipher.alphabetPosition(character));

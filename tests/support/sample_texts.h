@@ -19,6 +19,11 @@ std::u32string alphabetText(const cipher::TextCipher& cipher, std::size_t length
 std::u32string textThatEncrypts(const cipher::TextCipher& cipher, std::size_t length,
                                 std::mt19937& random);
 
+// The text over the alphabet with digits set in its first seventh, the way
+// textThatEncrypts repairs its texts: characters past the first seventh
+// (and one) are kept.
+std::u32string repairedToEncrypt(const cipher::TextCipher& cipher, const std::u32string& start);
+
 // The text with the padding that Encrypt Text offers, where it needs one.
 std::u32string encryptable(const cipher::TextCipher& cipher, const std::u32string& text);
 

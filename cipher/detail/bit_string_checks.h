@@ -4,7 +4,8 @@
 #include <cstddef>
 #include <string_view>
 
-namespace cipher {
+// Internal to the cipher: not part of its interface.
+namespace cipher::detail {
 
 // Guards for bit strings handed to the public operations. Each throws
 // std::invalid_argument with a message that names the operation.
@@ -13,4 +14,4 @@ void requireBitString(std::string_view bits, const char* operation);
 // Throws TextTooLongError for a text above the length limit.
 void requireTransformableLength(std::size_t length);
 
-}  // namespace cipher
+}  // namespace cipher::detail

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: MIT
-#include "cipher/group_values.h"
+#include "cipher/detail/group_values.h"
 
 #include <bit>
 #include <cstring>
 
 #include "cipher/limits.h"
 
-namespace cipher {
+namespace cipher::detail {
 namespace {
 
 std::uint8_t digitValue(char digit) {
@@ -92,4 +92,4 @@ std::string gatheredDigits(const GroupValues& positions) {
     return digits;
 }
 
-}  // namespace cipher
+}  // namespace cipher::detail

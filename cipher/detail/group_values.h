@@ -6,7 +6,8 @@
 #include <string_view>
 #include <vector>
 
-namespace cipher {
+// Internal to the cipher: not part of its interface.
+namespace cipher::detail {
 
 // Alphabet positions, or the values of seven-digit groups: one byte each, 0 to 127.
 using GroupValues = std::vector<std::uint8_t>;
@@ -24,4 +25,4 @@ GroupValues scatteredGroupValues(std::string_view bits);
 // The gathered bits of a text whose alphabet positions are given.
 std::string gatheredDigits(const GroupValues& positions);
 
-}  // namespace cipher
+}  // namespace cipher::detail
