@@ -93,6 +93,12 @@ void Form1::createMenus() {
     mnuFile->setObjectName("mnuFile");
     mnuFile->addAction(mnuET);
     mnuFile->addAction(mnuDT);
+    // At fractional scale factors (1.25, 1.5, 1.75) a widget that starts
+    // between two device pixels loses its bottom border to rounding; with the
+    // menu bar a multiple of 4 pixels high, the text area starts on a whole
+    // device pixel at every one of them.
+    const int menuHeight = menuBar()->sizeHint().height();
+    menuBar()->setFixedHeight((menuHeight + 3) / 4 * 4);
 }
 
 void Form1::createNoteBar() {
