@@ -134,8 +134,9 @@ QString Messages::decryptProblem(const cipher::RecoveredText& recovered,
         tr("Encrypt Text writes only characters of the cipher's alphabet, so they were probably "
            "picked up on the way, in a mail or a chat.");
     const QString without =
-        cleanWithoutStrays ? tr("Decrypt Without Them removes them and decrypts the rest in full.")
-                           : tr("Even without them the text does not decrypt in full.");
+        cleanWithoutStrays
+            ? tr("Decrypt Without Them removes such characters and decrypts the rest in full.")
+            : tr("Even without such characters the text does not decrypt in full.");
     return found + "\n\n" + without + ' ' + anyway;
 }
 
@@ -212,7 +213,7 @@ QString Messages::decryptedWithStrays(const cipher::LostCharacters& strays, bool
                            "text has (%2), so the result is likely garbled."))
             .arg(strayCharacterList(strays));
     if (offer) {
-        note += ' ' + tr("Decrypt Without Them removes them and decrypts again.");
+        note += ' ' + tr("Decrypt Without Them removes such characters and decrypts again.");
     }
     return note + ' ' + tr("Ctrl+Z restores the cipher text.");
 }

@@ -166,6 +166,11 @@ void NotesTest::strayCharactersMeetingAZeroGroupAreOfferedAway() {
              QStringList({"Decrypt &Anyway", "Decrypt &Without Them", "Keep the Text"}));
     QVERIFY2(driver->lastMessage().text.contains("that no cipher text has: " + named),
              qPrintable(driver->lastMessage().text));
+    QVERIFY2(driver->lastMessage().text.contains(
+                 "\n\nDecrypt Without Them removes such characters and decrypts the rest in "
+                 "full. Decrypt Anyway decrypts everything else and puts \uFFFD where a character "
+                 "cannot come back."),
+             qPrintable(driver->lastMessage().text));
     QCOMPARE(readNote(*driver->note()), plain);
     QVERIFY2(driver->status().startsWith("Decrypted without the "), qPrintable(driver->status()));
     driver->press(Qt::Key_Z);
@@ -178,6 +183,18 @@ void NotesTest::strayCharactersThatDecryptAreOfferedAwayInTheNote_data() {
         const QString text = travelled("\r\n", atStart, false);
         QTest::newRow(atStart ? "line break at the start" : "line break at the end")
             << text << toQString(cipher.alphabetOnly(text.toStdU32String())) << "(line break)";
+    }
+    std::mt19937 random(53);
+    for (int variant = 0; variant < 200; ++variant) {
+        const std::u32string mailed =
+            samples::cipherTextOf(cipher, samples::alphabetText(cipher, 120, random));
+        const QString mail = wrapped(toQString(mailed));
+        if (cipher.decryptTextLeniently(mail.toStdU32String()).find(U'\uFFFD') ==
+            std::u32string::npos) {
+            QTest::newRow("wrapped every 76 characters")
+                << mail << toQString(mailed) << "(line break)";
+            break;
+        }
     }
     QTest::newRow("a tab inside") << travelled("\t", false, false)
                                   << toQString(cipher.alphabetOnly(
@@ -201,6 +218,10 @@ void NotesTest::strayCharactersThatDecryptAreOfferedAwayInTheNote() {
     QVERIFY(!driver->lastMessage().shown);
     QCOMPARE(readNote(*driver->note()), asItStands);
     QVERIFY2(driver->status().contains("held 1 character that no cipher text has " + named),
+             qPrintable(driver->status()));
+    QVERIFY2(driver->status().endsWith("so the result is likely garbled. Decrypt Without Them "
+                                       "removes such characters and decrypts again. Ctrl+Z "
+                                       "restores the cipher text."),
              qPrintable(driver->status()));
     QVERIFY(driver->offer() != nullptr);
     QCOMPARE(driver->offer()->text(), QString("Decrypt &Without Them"));
