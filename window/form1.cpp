@@ -10,7 +10,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStatusBar>
-#include <QTextBlock>
 #include <algorithm>
 
 #include "application_icon.h"
@@ -240,13 +239,9 @@ void Form1::showOutlook(const std::u32string& text) {
 // are. The marks' cursors move with the text, so most keystrokes leave them
 // where they belong and they need not be set again.
 void Form1::markLostCharacters() {
-    QList<std::pair<int, int>> runs;
-    forEachRun(
-        *txtnote->document(),
-        [this](char32_t character) { return cipher->alphabetPosition(character) == 0; },
-        [&runs](int from, int to) {
-            runs.append({from, to});
-        });
+    const QList<std::pair<int, int>> runs =
+        runsOf(*txtnote->document(),
+               [this](char32_t character) { return cipher->alphabetPosition(character) == 0; });
     const QList<QTextEdit::ExtraSelection> current = txtnote->extraSelections();
     const bool unchanged =
         std::equal(runs.begin(), runs.end(), current.begin(), current.end(),
@@ -273,13 +268,9 @@ void Form1::markLostCharacters() {
 // One edit, which Ctrl+Z undoes; the replacements run from the end so that
 // the positions still to come stay where they were.
 void Form1::usePlainForms() {
-    QList<std::pair<int, int>> runs;
-    forEachRun(
-        *txtnote->document(),
-        [](char32_t character) { return cipher::plainForm(character).has_value(); },
-        [&runs](int from, int to) {
-            runs.append({from, to});
-        });
+    const QList<std::pair<int, int>> runs = runsOf(*txtnote->document(), [](char32_t character) {
+        return cipher::plainForm(character).has_value();
+    });
     QTextCursor cursor(txtnote->document());
     cursor.beginEditBlock();
     for (auto run = runs.rbegin(); run != runs.rend(); ++run) {

@@ -53,8 +53,9 @@ void replaceNote(QPlainTextEdit& note, const std::u32string& text) {
     note.setTextCursor(cursor);
 }
 
-void forEachRun(const QTextDocument& document, const std::function<bool(char32_t)>& wanted,
-                const std::function<void(int, int)>& found) {
+QList<std::pair<int, int>> runsOf(const QTextDocument& document,
+                                  const std::function<bool(char32_t)>& wanted) {
+    QList<std::pair<int, int>> runs;
     for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
         const QString text = block.text();
         int runStart = -1;
@@ -74,10 +75,11 @@ void forEachRun(const QTextDocument& document, const std::function<bool(char32_t
             if (inRun && runStart < 0) {
                 runStart = position;
             } else if (!inRun && runStart >= 0) {
-                found(runStart, position);
+                runs.append({runStart, position});
                 runStart = -1;
             }
             at += width;
         }
     }
+    return runs;
 }

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QList>
 #include <functional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 class QPlainTextEdit;
 class QString;
@@ -24,8 +26,7 @@ std::u32string readSelection(const QTextCursor& cursor);
 // was there. Each carriage return + line feed becomes a line end of the text area.
 void replaceNote(QPlainTextEdit& note, const std::u32string& text);
 
-// Calls found(from, to) with the document positions of every run of
-// consecutive characters for which wanted(character) holds. Line ends are
-// never part of a run.
-void forEachRun(const QTextDocument& document, const std::function<bool(char32_t)>& wanted,
-                const std::function<void(int, int)>& found);
+// The document positions (from, to) of every run of consecutive characters
+// for which wanted(character) holds, in order. Line ends are never part of a run.
+QList<std::pair<int, int>> runsOf(const QTextDocument& document,
+                                  const std::function<bool(char32_t)>& wanted);
