@@ -2,6 +2,8 @@
 #include "messages.h"
 
 #include <QStringList>
+#include <algorithm>
+#include <limits>
 
 #include "character_names.h"
 #include "cipher/limits.h"
@@ -11,15 +13,17 @@ namespace {
 
 const QString kMark(QChar::ReplacementCharacter);
 
+// tr() takes the count that chooses a plural form as an int; no text the
+// window holds comes near its limit.
+int plural(std::size_t count) {
+    return static_cast<int>(std::min<std::size_t>(count, std::numeric_limits<int>::max()));
+}
+
 QString limit() {
     return groupedNumber(cipher::kMaxTextLength);
 }
 
 }  // namespace
-
-QString Messages::counted(std::size_t count, const char* one, const char* many) {
-    return count == 1 ? tr(one) : tr(many).arg(groupedNumber(count));
-}
 
 QString Messages::unchanged() {
     return tr("The text has not been changed.");
@@ -34,18 +38,16 @@ QString Messages::additions(const cipher::Padding& padding) {
             others << name;
         }
     }
-    QString spaces = counted(padding.spaces(), QT_TR_NOOP("1 space"), QT_TR_NOOP("%1 spaces"));
+    QString spaces = tr("%Ln spaces", nullptr, plural(padding.spaces()));
     if (padding.others() == 0) {
         return spaces;
     }
     const QString listed = QString(" (%1)").arg(others.join(", "));
     if (padding.spaces() == 0) {
-        return counted(padding.others(), QT_TR_NOOP("1 character"), QT_TR_NOOP("%1 characters")) +
-               listed;
+        return tr("%Ln characters", nullptr, plural(padding.others())) + listed;
     }
     return tr("%1 and %2")
-               .arg(spaces, counted(padding.others(), QT_TR_NOOP("1 other character"),
-                                    QT_TR_NOOP("%1 other characters"))) +
+               .arg(spaces, tr("%Ln other characters", nullptr, plural(padding.others()))) +
            listed;
 }
 
@@ -62,14 +64,12 @@ QString Messages::tooLong(Command command, const cipher::TextLength& length) {
                      "feed, and this text has %6.")
                       .arg(commandCaption(command), limit(), groupedNumber(length.characters),
                            groupedNumber(length.excess()), groupedNumber(length.asTyped()),
-                           counted(length.lineBreaks, QT_TR_NOOP("1 line break"),
-                                   QT_TR_NOOP("%1 line breaks")));
+                           tr("%Ln line breaks", nullptr, plural(length.lineBreaks)));
     }
     return message + "\n\n" +
-           counted(length.excess(),
-                   QT_TR_NOOP("Shorten it by 1 character, or transform it in pieces."),
-                   QT_TR_NOOP("Shorten it by %1 characters (a line break counts as two), or "
-                              "transform it in pieces.")) +
+           tr("Shorten it by %Ln characters (a line break counts as two), or transform it in "
+              "pieces.",
+              nullptr, plural(length.excess())) +
            ' ' + unchanged();
 }
 
@@ -86,14 +86,9 @@ QString byChance() {
 QString Messages::paddingOffer(const cipher::Padding& padding, const cipher::LostCharacters& lost) {
     const QString comesBack =
         lost.any()
-            ? counted(lost.count,
-                      QT_TR_NOOP(
-                          "Decrypt Text then gives the text back with what was added at the end, "
-                          "except 1 character that is not in the cipher's alphabet: %2."),
-                      QT_TR_NOOP(
-                          "Decrypt Text then gives the text back with what was added at the end, "
-                          "except %1 characters that are not in the cipher's alphabet: "
-                          "%2."))
+            ? tr("Decrypt Text then gives the text back with what was added at the end, except %Ln "
+                 "characters that are not in the cipher's alphabet: %1.",
+                 nullptr, plural(lost.count))
                   .arg(lostCharacterList(lost))
             : tr("Decrypt Text then gives the text back whole, with what was added at the end.");
     return byChance() + "\n\n" +
@@ -116,8 +111,8 @@ QString Messages::decryptProblem(const cipher::RecoveredText& recovered,
            "back.")
             .arg(kMark);
     if (strays.outsideAlphabet() == 0) {
-        return counted(recovered.marks, QT_TR_NOOP("1 character of this note cannot come back."),
-                       QT_TR_NOOP("%1 characters of this note cannot come back.")) +
+        return tr("%Ln characters of this note cannot come back.", nullptr,
+                  plural(recovered.marks)) +
                ' ' +
                tr("Either the note held a character outside the cipher's alphabet when it was "
                   "encrypted (a tab, for instance, or a letter such as %1), or this is not a "
@@ -126,9 +121,8 @@ QString Messages::decryptProblem(const cipher::RecoveredText& recovered,
                "\n\n" + anyway;
     }
     const QString found =
-        counted(strays.outsideAlphabet(),
-                QT_TR_NOOP("This text holds 1 character that no cipher text has: %2."),
-                QT_TR_NOOP("This text holds %1 characters that no cipher text has: %2."))
+        tr("This text holds %Ln characters that no cipher text has: %1.", nullptr,
+           plural(strays.outsideAlphabet()))
             .arg(strayCharacterList(strays)) +
         ' ' +
         tr("Encrypt Text writes only characters of the cipher's alphabet, so they were probably "
@@ -142,17 +136,14 @@ QString Messages::decryptProblem(const cipher::RecoveredText& recovered,
 
 QString Messages::paddingCaption(const cipher::Padding& padding) {
     if (padding.others() == 0) {
-        return counted(padding.spaces(), QT_TR_NOOP("&Add 1 space at the end"),
-                       QT_TR_NOOP("&Add %1 spaces at the end"));
+        return tr("&Add %Ln spaces at the end", nullptr, plural(padding.spaces()));
     }
     if (padding.spaces() == 0) {
-        return counted(padding.others(), QT_TR_NOOP("&Add 1 character at the end"),
-                       QT_TR_NOOP("&Add %1 characters at the end"));
+        return tr("&Add %Ln characters at the end", nullptr, plural(padding.others()));
     }
     return tr("&Add %1 and %2 at the end")
-        .arg(counted(padding.spaces(), QT_TR_NOOP("1 space"), QT_TR_NOOP("%1 spaces")),
-             counted(padding.others(), QT_TR_NOOP("1 other character"),
-                     QT_TR_NOOP("%1 other characters")));
+        .arg(tr("%Ln spaces", nullptr, plural(padding.spaces())),
+             tr("%Ln other characters", nullptr, plural(padding.others())));
 }
 
 QString Messages::decryptAnywayCaption() {
@@ -176,9 +167,8 @@ QString Messages::encrypted(const cipher::LostCharacters& lost, const cipher::Pa
                        ? tr("Encrypted.")
                        : tr("Encrypted, with %1 added at the end.").arg(additions(*padding));
     if (lost.any()) {
-        note += ' ' + counted(lost.count,
-                              QT_TR_NOOP("1 character cannot come back when you decrypt: %2."),
-                              QT_TR_NOOP("%1 characters cannot come back when you decrypt: %2."))
+        note += ' ' + tr("%Ln characters cannot come back when you decrypt: %1.", nullptr,
+                         plural(lost.count))
                           .arg(lostCharacterList(lost));
     } else if (padding == nullptr) {
         note += ' ' + tr("Decrypt Text brings the text back whole.");
@@ -190,28 +180,22 @@ QString Messages::encrypted(const cipher::LostCharacters& lost, const cipher::Pa
 }
 
 QString Messages::decrypted(const cipher::RecoveredText& recovered) {
-    QString note =
-        recovered.lineBreaks == 0
-            ? tr("Decrypted.")
-            : counted(recovered.lineBreaks, QT_TR_NOOP("Decrypted, with 1 line break put back."),
-                      QT_TR_NOOP("Decrypted, with %1 line breaks put back."));
+    QString note = recovered.lineBreaks == 0 ? tr("Decrypted.")
+                                             : tr("Decrypted, with %Ln line breaks put back.",
+                                                  nullptr, plural(recovered.lineBreaks));
     if (!recovered.complete()) {
-        note += ' ' + counted(recovered.marks,
-                              QT_TR_NOOP("1 character could not come back and is marked %2."),
-                              QT_TR_NOOP("%1 characters could not come back and are marked %2."))
+        note += ' ' + tr("%Ln characters could not come back and are marked %1.", nullptr,
+                         plural(recovered.marks))
                           .arg(kMark);
     }
     return note + ' ' + tr("Ctrl+Z restores the cipher text.");
 }
 
 QString Messages::decryptedWithStrays(const cipher::LostCharacters& strays, bool offer) {
-    QString note =
-        counted(strays.outsideAlphabet(),
-                QT_TR_NOOP("Decrypted, but the cipher text held 1 character that no cipher text "
-                           "has (%2), so the result is likely garbled."),
-                QT_TR_NOOP("Decrypted, but the cipher text held %1 characters that no cipher "
-                           "text has (%2), so the result is likely garbled."))
-            .arg(strayCharacterList(strays));
+    QString note = tr("Decrypted, but the cipher text held %Ln characters that no cipher text has "
+                      "(%1), so the result is likely garbled.",
+                      nullptr, plural(strays.outsideAlphabet()))
+                       .arg(strayCharacterList(strays));
     if (offer) {
         note += ' ' + tr("Decrypt Without Them removes such characters and decrypts again.");
     }
@@ -220,15 +204,12 @@ QString Messages::decryptedWithStrays(const cipher::LostCharacters& strays, bool
 
 QString Messages::decryptedWithoutStrays(const cipher::LostCharacters& strays,
                                          const cipher::RecoveredText& recovered) {
-    QString note = counted(strays.outsideAlphabet(),
-                           QT_TR_NOOP("Decrypted without the 1 character that the cipher text "
-                                      "had picked up (%2)."),
-                           QT_TR_NOOP("Decrypted without the %1 characters that the cipher text "
-                                      "had picked up (%2)."))
-                       .arg(strayCharacterList(strays));
+    QString note =
+        tr("Decrypted without the %Ln characters that the cipher text had picked up (%1).", nullptr,
+           plural(strays.outsideAlphabet()))
+            .arg(strayCharacterList(strays));
     if (recovered.lineBreaks != 0) {
-        note += ' ' + counted(recovered.lineBreaks, QT_TR_NOOP("1 line break was put back."),
-                              QT_TR_NOOP("%1 line breaks were put back."));
+        note += ' ' + tr("%Ln line breaks were put back.", nullptr, plural(recovered.lineBreaks));
     }
     return note + ' ' + tr("Ctrl+Z restores the cipher text as it was.");
 }
@@ -258,8 +239,7 @@ QString Messages::outlook(const cipher::Outlook& outlook) {
             break;
     }
     if (outlook.lost.any()) {
-        line += ' ' + counted(outlook.lost.count, QT_TR_NOOP("1 cannot come back: %2."),
-                              QT_TR_NOOP("%1 cannot come back: %2."))
+        line += ' ' + tr("%Ln cannot come back: %1.", nullptr, plural(outlook.lost.count))
                           .arg(lostCharacterList(outlook.lost));
     }
     return line;

@@ -44,7 +44,6 @@ class Messages {
     static QString outlook(const cipher::Outlook& outlook);
 
   private:
-    static QString counted(std::size_t count, const char* one, const char* many);
     static QString additions(const cipher::Padding& padding);
     static QString unchanged();
 };

@@ -11,8 +11,19 @@
 #include <QtTest>
 
 #include "note_bar.h"
+#include "translations.h"
 
-WindowDriver::WindowDriver() : form(std::make_unique<Form1>()) {
+namespace {
+
+// As the program starts it: the message catalogue before the window.
+std::unique_ptr<Form1> startedWindow() {
+    installTranslations(*QCoreApplication::instance());
+    return std::make_unique<Form1>();
+}
+
+}  // namespace
+
+WindowDriver::WindowDriver() : form(startedWindow()) {
     form->show();
     form->activateWindow();
     if (!QTest::qWaitForWindowActive(form.get())) {

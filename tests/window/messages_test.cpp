@@ -1,0 +1,195 @@
+// SPDX-License-Identifier: MIT
+// Whole sentences as the user reads them, at the counts where wording
+// changes: one, two and a count that needs grouping.
+#include "messages.h"
+
+#include <QtTest>
+
+#include "translations.h"
+
+namespace {
+
+cipher::Padding padding(std::size_t spaces, const std::u32string& others) {
+    return {std::u32string(spaces, U' ') + others};
+}
+
+// Tabs and then É, as the cipher lists them: in order of first appearance.
+cipher::LostCharacters lost(std::size_t tabs, std::size_t accents, std::size_t lineBreaks = 0) {
+    cipher::LostCharacters characters{tabs + accents, lineBreaks, {}};
+    if (tabs != 0) {
+        characters.kinds.push_back({U'\t', tabs});
+    }
+    if (accents != 0) {
+        characters.kinds.push_back({U'É', accents});
+    }
+    return characters;
+}
+
+cipher::RecoveredText recovered(std::size_t lineBreaks, std::size_t marks) {
+    return {U"", lineBreaks, marks};
+}
+
+cipher::Outlook outlook(std::size_t length, cipher::Outlook::Verdict verdict,
+                        std::optional<cipher::Padding> padding = {},
+                        cipher::LostCharacters lostCharacters = {}) {
+    return {{length, 0}, verdict, std::move(padding), std::move(lostCharacters), false};
+}
+
+}  // namespace
+
+class MessagesTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void initTestCase() { installTranslations(*QCoreApplication::instance()); }
+    void readsAsWritten_data();
+    void readsAsWritten();
+};
+
+void MessagesTest::readsAsWritten_data() {
+    using Verdict = cipher::Outlook::Verdict;
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QString>("expected");
+    const auto row = [](const char* name, const QString& shown, const QString& expected) {
+        QTest::newRow(name) << shown << expected;
+    };
+
+    row("caption, 1 space", Messages::paddingCaption(padding(1, U"")), "&Add 1 space at the end");
+    row("caption, 2 spaces", Messages::paddingCaption(padding(2, U"")), "&Add 2 spaces at the end");
+    row("caption, 1 character", Messages::paddingCaption(padding(0, U"a")),
+        "&Add 1 character at the end");
+    row("caption, 1,000 characters",
+        Messages::paddingCaption(padding(0, std::u32string(1000, 'a'))),
+        "&Add 1,000 characters at the end");
+    row("caption, 1 and 1", Messages::paddingCaption(padding(1, U"a")),
+        "&Add 1 space and 1 other character at the end");
+    row("caption, 12 and 2", Messages::paddingCaption(padding(12, U"a5")),
+        "&Add 12 spaces and 2 other characters at the end");
+
+    row("encrypted, whole", Messages::encrypted({}, nullptr),
+        "Encrypted. Decrypt Text brings the text back whole. Ctrl+Z restores the text.");
+    const cipher::Padding added = padding(3, U"a");
+    row("encrypted, padded", Messages::encrypted({}, &added),
+        "Encrypted, with 3 spaces and 1 other character (a) added at the end. Decrypt Text brings "
+        "the text back whole, with what was added at the end. Ctrl+Z restores the text.");
+    row("encrypted, 1 lost", Messages::encrypted(lost(1, 0), nullptr),
+        "Encrypted. 1 character cannot come back when you decrypt: tab. Ctrl+Z restores the text.");
+    row("encrypted, 3 lost", Messages::encrypted(lost(2, 1), nullptr),
+        "Encrypted. 3 characters cannot come back when you decrypt: tab (2), É. Ctrl+Z restores "
+        "the text.");
+
+    row("decrypted", Messages::decrypted(recovered(0, 0)),
+        "Decrypted. Ctrl+Z restores the cipher text.");
+    row("decrypted, 1 line break", Messages::decrypted(recovered(1, 0)),
+        "Decrypted, with 1 line break put back. Ctrl+Z restores the cipher text.");
+    row("decrypted, 1,234 line breaks and 1 mark", Messages::decrypted(recovered(1234, 1)),
+        "Decrypted, with 1,234 line breaks put back. 1 character could not come back and is "
+        "marked �. Ctrl+Z restores the cipher text.");
+    row("decrypted, 2 marks", Messages::decrypted(recovered(0, 2)),
+        "Decrypted. 2 characters could not come back and are marked �. Ctrl+Z restores the cipher "
+        "text.");
+
+    row("with 1 stray", Messages::decryptedWithStrays(lost(1, 0), false),
+        "Decrypted, but the cipher text held 1 character that no cipher text has (tab), so the "
+        "result is likely garbled. Ctrl+Z restores the cipher text.");
+    row("with 1 line break and 1 stray, offered",
+        Messages::decryptedWithStrays(lost(1, 0, 1), true),
+        "Decrypted, but the cipher text held 2 characters that no cipher text has (line break, "
+        "tab), so the result is likely garbled. Decrypt Without Them removes such characters and "
+        "decrypts again. Ctrl+Z restores the cipher text.");
+    row("without 1 stray", Messages::decryptedWithoutStrays(lost(0, 0, 1), recovered(0, 0)),
+        "Decrypted without the 1 character that the cipher text had picked up (line break). "
+        "Ctrl+Z restores the cipher text as it was.");
+    row("without 2 strays, 1 line break back",
+        Messages::decryptedWithoutStrays(lost(0, 0, 2), recovered(1, 0)),
+        "Decrypted without the 2 characters that the cipher text had picked up (line break (2)). "
+        "1 line break was put back. Ctrl+Z restores the cipher text as it was.");
+    row("without 1 stray, 2 line breaks back",
+        Messages::decryptedWithoutStrays(lost(1, 0), recovered(2, 0)),
+        "Decrypted without the 1 character that the cipher text had picked up (tab). 2 line "
+        "breaks were put back. Ctrl+Z restores the cipher text as it was.");
+
+    row("outlook, as it is", Messages::outlook(outlook(12, Verdict::AsItIs)),
+        "12 of 4,681 characters (a line break counts as two): Encrypt Text takes it as it is.");
+    row("outlook, padding",
+        Messages::outlook(outlook(4000, Verdict::NeedsPadding, padding(1, U""))),
+        "4,000 of 4,681 characters (a line break counts as two): Encrypt Text will offer to add 1 "
+        "space at the end.");
+    row("outlook, no padding, 1 lost",
+        Messages::outlook(outlook(4681, Verdict::CannotBePadded, {}, lost(0, 1))),
+        "4,681 of 4,681 characters (a line break counts as two): Encrypt Text cannot take it as "
+        "it is; split it in two. 1 cannot come back: É.");
+    row("outlook, 1 too many, 2 lost",
+        Messages::outlook(outlook(4682, Verdict::TooLong, {}, lost(0, 2))),
+        "4,682 characters (a line break counts as two): 1 over the limit of 4,681. 2 cannot come "
+        "back: É (2).");
+
+    row("too long by 1", Messages::tooLong(Command::Encrypt, {4682, 0}),
+        "This text is too long for Encrypt Text: the cipher takes at most 4,681 characters at a "
+        "time, and this text has 4,682, 1 too many.\n\nShorten it by 1 character, or transform "
+        "it in pieces. The text has not been changed.");
+    row("too long with 1 line break", Messages::tooLong(Command::Decrypt, {4700, 1}),
+        "This text is too long for Decrypt Text: the cipher takes at most 4,681 characters at a "
+        "time, and counts 4,700 in this text, 19 too many. You see 4,699 characters, but each "
+        "line break reaches the cipher as two, a carriage return and a line feed, and this text "
+        "has 1 line break.\n\nShorten it by 19 characters (a line break counts as two), or "
+        "transform it in pieces. The text has not been changed.");
+    row("too long with 2 line breaks", Messages::tooLong(Command::Encrypt, {4683, 2}),
+        "This text is too long for Encrypt Text: the cipher takes at most 4,681 characters at a "
+        "time, and counts 4,683 in this text, 2 too many. You see 4,681 characters, but each "
+        "line break reaches the cipher as two, a carriage return and a line feed, and this text "
+        "has 2 line breaks.\n\nShorten it by 2 characters (a line break counts as two), or "
+        "transform it in pieces. The text has not been changed.");
+
+    const QString byChance =
+        "Encrypt Text cannot take this text as it stands: its digits happen to fall into a "
+        "pattern that the cipher has no character for. This happens by chance to some texts.\n\n";
+    row("offer, whole", Messages::paddingOffer(padding(0, U"a"), {}),
+        (byChance + "Adding 1 character (a) at the end lets it encrypt. Decrypt Text then gives "
+                    "the text back whole, with what was added at the end."));
+    row("offer, 1 lost", Messages::paddingOffer(padding(2, U""), lost(1, 0)),
+        (byChance + "Adding 2 spaces at the end lets it encrypt. Decrypt Text then gives the text "
+                    "back with what was added at the end, except 1 character that is not in the "
+                    "cipher's alphabet: tab."));
+    row("offer, 2 lost", Messages::paddingOffer(padding(1, U""), lost(1, 1)),
+        (byChance + "Adding 1 space at the end lets it encrypt. Decrypt Text then gives the text "
+                    "back with what was added at the end, except 2 characters that are not in "
+                    "the cipher's alphabet: tab, É."));
+    row("no padding", Messages::noPadding(),
+        (byChance + "Characters added at the end cannot help here: the text leaves too little "
+                    "room within the cipher's limit of 4,681 characters. Encrypt it in two "
+                    "shorter pieces instead. The text has not been changed."));
+
+    const QString anyway =
+        "Decrypt Anyway decrypts everything else and puts � where a character cannot come back.";
+    row("problem, 1 mark", Messages::decryptProblem(recovered(0, 1), {}, false),
+        ("1 character of this note cannot come back. Either the note held a character outside "
+         "the cipher's alphabet when it was encrypted (a tab, for instance, or a letter such as "
+         "É), or this is not a text that Encrypt Text made.\n\n" +
+         anyway));
+    row("problem, 3 marks", Messages::decryptProblem(recovered(0, 3), {}, false),
+        ("3 characters of this note cannot come back. Either the note held a character outside "
+         "the cipher's alphabet when it was encrypted (a tab, for instance, or a letter such as "
+         "É), or this is not a text that Encrypt Text made.\n\n" +
+         anyway));
+    const QString pickedUp =
+        " Encrypt Text writes only characters of the cipher's alphabet, so they were probably "
+        "picked up on the way, in a mail or a chat.\n\n";
+    row("problem, 1 stray, clean without",
+        Messages::decryptProblem(recovered(0, 1), lost(0, 0, 1), true),
+        ("This text holds 1 character that no cipher text has: line break." + pickedUp +
+         "Decrypt Without Them removes such characters and decrypts the rest in full. " + anyway));
+    row("problem, 2 strays, not clean",
+        Messages::decryptProblem(recovered(0, 1), lost(1, 0, 1), false),
+        ("This text holds 2 characters that no cipher text has: line break, tab." + pickedUp +
+         "Even without such characters the text does not decrypt in full. " + anyway));
+}
+
+void MessagesTest::readsAsWritten() {
+    QFETCH(QString, shown);
+    QFETCH(QString, expected);
+    QCOMPARE(shown, expected);
+}
+
+QTEST_MAIN(MessagesTest)
+#include "messages_test.moc"

@@ -1,0 +1,126 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_US" sourcelanguage="en_US">
+<context>
+    <name>Messages</name>
+    <message numerus="yes">
+        <source>%Ln spaces</source>
+        <translation>
+            <numerusform>%Ln space</numerusform>
+            <numerusform>%Ln spaces</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln characters</source>
+        <translation>
+            <numerusform>%Ln character</numerusform>
+            <numerusform>%Ln characters</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln other characters</source>
+        <translation>
+            <numerusform>%Ln other character</numerusform>
+            <numerusform>%Ln other characters</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln line breaks</source>
+        <translation>
+            <numerusform>%Ln line break</numerusform>
+            <numerusform>%Ln line breaks</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Shorten it by %Ln characters (a line break counts as two), or transform it in pieces.</source>
+        <translation>
+            <numerusform>Shorten it by %Ln character, or transform it in pieces.</numerusform>
+            <numerusform>Shorten it by %Ln characters (a line break counts as two), or transform it in pieces.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Decrypt Text then gives the text back with what was added at the end, except %Ln characters that are not in the cipher&apos;s alphabet: %1.</source>
+        <translation>
+            <numerusform>Decrypt Text then gives the text back with what was added at the end, except %Ln character that is not in the cipher&apos;s alphabet: %1.</numerusform>
+            <numerusform>Decrypt Text then gives the text back with what was added at the end, except %Ln characters that are not in the cipher&apos;s alphabet: %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln characters of this note cannot come back.</source>
+        <translation>
+            <numerusform>%Ln character of this note cannot come back.</numerusform>
+            <numerusform>%Ln characters of this note cannot come back.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>This text holds %Ln characters that no cipher text has: %1.</source>
+        <translation>
+            <numerusform>This text holds %Ln character that no cipher text has: %1.</numerusform>
+            <numerusform>This text holds %Ln characters that no cipher text has: %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>&amp;Add %Ln spaces at the end</source>
+        <translation>
+            <numerusform>&amp;Add %Ln space at the end</numerusform>
+            <numerusform>&amp;Add %Ln spaces at the end</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>&amp;Add %Ln characters at the end</source>
+        <translation>
+            <numerusform>&amp;Add %Ln character at the end</numerusform>
+            <numerusform>&amp;Add %Ln characters at the end</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln characters cannot come back when you decrypt: %1.</source>
+        <translation>
+            <numerusform>%Ln character cannot come back when you decrypt: %1.</numerusform>
+            <numerusform>%Ln characters cannot come back when you decrypt: %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Decrypted, with %Ln line breaks put back.</source>
+        <translation>
+            <numerusform>Decrypted, with %Ln line break put back.</numerusform>
+            <numerusform>Decrypted, with %Ln line breaks put back.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln characters could not come back and are marked %1.</source>
+        <translation>
+            <numerusform>%Ln character could not come back and is marked %1.</numerusform>
+            <numerusform>%Ln characters could not come back and are marked %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Decrypted, but the cipher text held %Ln characters that no cipher text has (%1), so the result is likely garbled.</source>
+        <translation>
+            <numerusform>Decrypted, but the cipher text held %Ln character that no cipher text has (%1), so the result is likely garbled.</numerusform>
+            <numerusform>Decrypted, but the cipher text held %Ln characters that no cipher text has (%1), so the result is likely garbled.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Decrypted without the %Ln characters that the cipher text had picked up (%1).</source>
+        <translation>
+            <numerusform>Decrypted without the %Ln character that the cipher text had picked up (%1).</numerusform>
+            <numerusform>Decrypted without the %Ln characters that the cipher text had picked up (%1).</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln line breaks were put back.</source>
+        <translation>
+            <numerusform>%Ln line break was put back.</numerusform>
+            <numerusform>%Ln line breaks were put back.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln cannot come back: %1.</source>
+        <translation>
+            <numerusform>%Ln cannot come back: %1.</numerusform>
+            <numerusform>%Ln cannot come back: %1.</numerusform>
+        </translation>
+    </message>
+</context>
+</TS>
