@@ -4,8 +4,10 @@
 #include <QAction>
 #include <QApplication>
 #include <QMenu>
+#include <QScrollBar>
 #include <QtTest>
 #include <memory>
+#include <random>
 
 #include "cipher/text_cipher.h"
 #include "number_format.h"
@@ -27,6 +29,8 @@ class Form1Test : public QObject {
 
     void showsTheWindowAsLaidOut();
     void encryptsTheInitialText();
+    void showsTheEndOfALongResult_data();
+    void showsTheEndOfALongResult();
     void groupsDigitsInThrees_data();
     void groupsDigitsInThrees();
     void commandsGiveTheKnownTexts_data();
@@ -89,6 +93,32 @@ void Form1Test::encryptsTheInitialText() {
     // The caret ends after the result, with nothing selected.
     QCOMPARE(driver->note()->textCursor().position(), 6);
     QVERIFY(!driver->note()->textCursor().hasSelection());
+}
+
+void Form1Test::showsTheEndOfALongResult_data() {
+    QTest::addColumn<Qt::Key>("key");
+    QTest::newRow("Encrypt Text") << Qt::Key_E;
+    QTest::newRow("Decrypt Text") << Qt::Key_D;
+}
+
+// A result many screens long is written whole, and the view follows the
+// caret to its end, where the user is told what happened.
+void Form1Test::showsTheEndOfALongResult() {
+    QFETCH(Qt::Key, key);
+    std::mt19937 random(11);
+    const std::u32string text = samples::textThatEncrypts(cipher, 3000, random);
+    driver->paste(toQString(key == Qt::Key_E ? text : samples::cipherTextOf(cipher, text)));
+    QPlainTextEdit* note = driver->note();
+    note->moveCursor(QTextCursor::Start);
+    QScrollBar* scroll = note->verticalScrollBar();
+    QCOMPARE(scroll->value(), 0);
+
+    driver->press(key);
+    driver->settle();
+    QVERIFY(scroll->maximum() > 0);
+    QCOMPARE(scroll->value(), scroll->maximum());
+    QVERIFY(note->viewport()->rect().contains(note->cursorRect()));
+    QCOMPARE(note->textCursor().position(), note->document()->characterCount() - 1);
 }
 
 void Form1Test::groupsDigitsInThrees_data() {
