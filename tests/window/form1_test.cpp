@@ -3,6 +3,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QLabel>
 #include <QMenu>
 #include <QScrollBar>
 #include <QtTest>
@@ -66,6 +67,12 @@ void Form1Test::showsTheWindowAsLaidOut() {
     QCOMPARE(note->wordWrapMode(), QTextOption::WrapAtWordBoundaryOrAnywhere);
     QCOMPARE(note->accessibleName(), QString("Text"));
     QCOMPARE(driver->rawText(), "Text" + kParagraph);
+    // The note reads as plain words from the left, centred in its fixed lines.
+    auto* status = window.findChild<QLabel*>("lblStatus");
+    QVERIFY(status != nullptr);
+    QCOMPARE(status->alignment(), Qt::AlignLeft | Qt::AlignVCenter);
+    QCOMPARE(status->textFormat(), Qt::PlainText);
+    QVERIFY(status->wordWrap());
 
     auto* file = window.findChild<QMenu*>("mnuFile");
     QVERIFY(file != nullptr);

@@ -38,6 +38,8 @@ class LiveLineTest : public QObject {
     void saysWhatEncryptTextWillDo_data();
     void saysWhatEncryptTextWillDo();
     void marksExactlyTheCharactersThatCannotComeBack();
+    void marksFollowEditsWithinARun_data();
+    void marksFollowEditsWithinARun();
     void plainFormsAreOneUndoableEdit();
     void commandNoteShowsUntilTheNextEdit();
     void aNoteTooLongForTheLineCanBeReadWhole();
@@ -114,6 +116,34 @@ void LiveLineTest::marksExactlyTheCharactersThatCannotComeBack() {
 
     driver->paste("Hello\nworld");
     QCOMPARE(markedRuns(*driver->note()), QList<Run>());
+}
+
+void LiveLineTest::marksFollowEditsWithinARun_data() {
+    QTest::addColumn<int>("from");
+    QTest::addColumn<int>("to");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QList<Run>>("marked");
+    // "ab\t\tcd": one run of two tabs, from 2 to 4.
+    QTest::newRow("first tab typed over") << 2 << 3 << "x" << QList<Run>({{3, 4}});
+    QTest::newRow("last tab typed over") << 3 << 4 << "x" << QList<Run>({{2, 3}});
+    QTest::newRow("letter before typed over") << 1 << 2 << "\t" << QList<Run>({{1, 4}});
+    QTest::newRow("tab added after") << 4 << 4 << "\t" << QList<Run>({{2, 5}});
+}
+
+// Each edit keeps one run, so the marks must follow its ends, not its count.
+void LiveLineTest::marksFollowEditsWithinARun() {
+    QFETCH(int, from);
+    QFETCH(int, to);
+    QFETCH(QString, typed);
+    QFETCH(QList<Run>, marked);
+    driver->paste("ab\t\tcd");
+    QCOMPARE(markedRuns(*driver->note()), QList<Run>({{2, 4}}));
+    QTextCursor cursor = driver->note()->textCursor();
+    cursor.setPosition(from);
+    cursor.setPosition(to, QTextCursor::KeepAnchor);
+    driver->note()->setTextCursor(cursor);
+    QTest::keyClicks(driver->note(), typed);
+    QCOMPARE(markedRuns(*driver->note()), marked);
 }
 
 void LiveLineTest::plainFormsAreOneUndoableEdit() {
