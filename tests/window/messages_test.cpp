@@ -5,6 +5,7 @@
 
 #include <QtTest>
 
+#include "character_names.h"
 #include "translations.h"
 
 namespace {
@@ -44,6 +45,8 @@ class MessagesTest : public QObject {
     void initTestCase() { installTranslations(*QCoreApplication::instance()); }
     void readsAsWritten_data();
     void readsAsWritten();
+    void namesEachCharacterAsItLooks_data();
+    void namesEachCharacterAsItLooks();
 };
 
 void MessagesTest::readsAsWritten_data() {
@@ -189,6 +192,51 @@ void MessagesTest::readsAsWritten() {
     QFETCH(QString, shown);
     QFETCH(QString, expected);
     QCOMPARE(shown, expected);
+}
+
+void MessagesTest::namesEachCharacterAsItLooks_data() {
+    QTest::addColumn<char32_t>("character");
+    QTest::addColumn<QString>("name");
+    const struct {
+        char32_t character;
+        const char* name;
+    } names[] = {
+        {U'\t', "tab"},
+        {U'\r', "carriage return"},
+        {U'\n', "line feed"},
+        {0x00A0, "no-break space"},
+        {0x202F, "narrow no-break space"},
+        {0x2009, "thin space"},
+        {0x200B, "zero-width space"},
+        {0xFEFF, "zero-width no-break space"},
+        {0x2028, "line separator"},
+        {0x2018, "left single quote \u2018"},
+        {0x2019, "right single quote \u2019"},
+        {0x201A, "low single quote \u201A"},
+        {0x201C, "left double quote \u201C"},
+        {0x201D, "right double quote \u201D"},
+        {0x201E, "low double quote \u201E"},
+        {0x2013, "en dash \u2013"},
+        {0x2014, "em dash \u2014"},
+        {0x2212, "minus sign \u2212"},
+        {0x2026, "ellipsis \u2026"},
+        {0xFFFD, "replacement mark \uFFFD"},
+        // Unnamed: other spaces by their code, invisible ones by code, the rest as they look.
+        {0x2003, "space U+2003"},
+        {0x0007, "U+0007"},
+        {0x200E, "U+200E"},
+        {0x00C9, "\u00C9"},
+        {0x1F600, "\U0001F600"},
+    };
+    for (const auto& [character, name] : names) {
+        QTest::newRow(name) << character << QString::fromUtf8(name);
+    }
+}
+
+void MessagesTest::namesEachCharacterAsItLooks() {
+    QFETCH(char32_t, character);
+    QFETCH(QString, name);
+    QCOMPARE(characterName(character), name);
 }
 
 QTEST_MAIN(MessagesTest)
