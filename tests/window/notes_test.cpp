@@ -46,6 +46,7 @@ class NotesTest : public QObject {
     void strayCharactersThatDecryptAreOfferedAwayInTheNote_data();
     void strayCharactersThatDecryptAreOfferedAwayInTheNote();
     void aCleanCipherTextShowsNeitherOffer();
+    void anEditReplacesTheOfferWithTheLinesOwn();
     void tooLongMessageCountsAsTheUserDoes();
 
   private:
@@ -242,6 +243,25 @@ void NotesTest::aCleanCipherTextShowsNeitherOffer() {
     QCOMPARE(driver->note()->toPlainText(), QString("Hello"));
     QCOMPARE(driver->status(), QString("Decrypted. Ctrl+Z restores the cipher text."));
     QVERIFY(driver->offer() == nullptr);
+}
+
+// The offer beside the note changes caption and action together while it
+// stays in view.
+void NotesTest::anEditReplacesTheOfferWithTheLinesOwn() {
+    driver->paste(travelled("\t", false, false));
+    driver->answerNextMessage(Qt::Key_Escape);
+    driver->press(Qt::Key_D);
+    QVERIFY(driver->offer() != nullptr);
+    QCOMPARE(driver->offer()->text(), QString("Decrypt &Without Them"));
+
+    driver->press(Qt::Key_End, Qt::NoModifier);
+    QTest::sendKeyEvent(QTest::Click, driver->note(), Qt::Key_unknown, QString::fromUtf8("\u2019"),
+                        Qt::NoModifier);
+    driver->settle();
+    QVERIFY(driver->offer() != nullptr);
+    QCOMPARE(driver->offer()->text(), QString("Use &Plain Forms"));
+    driver->takeOffer(Qt::Key_P);
+    QVERIFY(driver->note()->toPlainText().endsWith('\''));
 }
 
 void NotesTest::tooLongMessageCountsAsTheUserDoes() {
