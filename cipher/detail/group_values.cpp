@@ -42,21 +42,26 @@ std::uint8_t valueOfGroup(const char* digits) {
 }  // namespace
 
 GroupValues groupValues(std::string_view bits) {
+    if constexpr (std::endian::native != std::endian::little) {
+        return groupValuesOneByOne(bits);
+    }
     GroupValues values(bits.size() / kCodeLength);
-    if constexpr (std::endian::native == std::endian::little) {
-        // Every group but the last has a byte after it to read along.
-        for (std::size_t group = 0; group + 1 < values.size(); ++group) {
-            std::uint64_t word;
-            std::memcpy(&word, bits.data() + group * kCodeLength, sizeof word);
-            values[group] = packedValue(word);
-        }
-        if (!values.empty()) {
-            values.back() = valueOfGroup(bits.data() + bits.size() - kCodeLength);
-        }
-    } else {
-        for (std::size_t group = 0; group < values.size(); ++group) {
-            values[group] = valueOfGroup(bits.data() + group * kCodeLength);
-        }
+    // Every group but the last has a byte after it to read along.
+    for (std::size_t group = 0; group + 1 < values.size(); ++group) {
+        std::uint64_t word;
+        std::memcpy(&word, bits.data() + group * kCodeLength, sizeof word);
+        values[group] = packedValue(word);
+    }
+    if (!values.empty()) {
+        values.back() = valueOfGroup(bits.data() + bits.size() - kCodeLength);
+    }
+    return values;
+}
+
+GroupValues groupValuesOneByOne(std::string_view bits) {
+    GroupValues values(bits.size() / kCodeLength);
+    for (std::size_t group = 0; group < values.size(); ++group) {
+        values[group] = valueOfGroup(bits.data() + group * kCodeLength);
     }
     return values;
 }

@@ -19,6 +19,10 @@ using GroupValues = std::vector<std::uint8_t>;
 // Values of the consecutive groups of bits.
 GroupValues groupValues(std::string_view bits);
 
+// The same, one digit at a time: what machines that are not little-endian
+// use, and the reference that the word-at-a-time reading is held to.
+GroupValues groupValuesOneByOne(std::string_view bits);
+
 // Values of the groups of the scattered bits, without building the scattered string.
 GroupValues scatteredGroupValues(std::string_view bits);
 

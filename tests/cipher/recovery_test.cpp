@@ -71,6 +71,23 @@ TEST(SpacesToEncrypt, StaysWithinTheLengthLimit) {
     EXPECT_GT(offered, 10);
 }
 
+TEST(SpacesToEncrypt, NeverOffersMoreSpacesThanTheLimitLeavesRoom) {
+    std::mt19937 random(21);
+    std::uniform_int_distribution<std::size_t> length(4400, 4680);
+    int refused = 0;
+    for (int round = 0; round < 30; ++round) {
+        const std::u32string text = samples::alphabetText(kCipher, length(random), random);
+        const auto spaces = kCipher.spacesToEncrypt(text);
+        if (spaces) {
+            ASSERT_LE(text.size() + *spaces, 4681u);
+            ASSERT_TRUE(encrypts(withSpaces(text, *spaces)));
+        } else {
+            ++refused;
+        }
+    }
+    EXPECT_GT(refused, 10);
+}
+
 TEST(DecryptLeniently, BringsBackEveryCharacterButMarksTheLostOnes) {
     std::mt19937 random(13);
     const std::u32string& outside = samples::outsideCharacters();

@@ -11,6 +11,7 @@
 #include <random>
 
 #include "cipher/text_cipher.h"
+#include "note_text.h"
 #include "number_format.h"
 #include "sample_texts.h"
 #include "window_driver.h"
@@ -18,6 +19,7 @@
 namespace {
 
 const QString kParagraph(QChar::ParagraphSeparator);
+using Runs = QList<std::pair<int, int>>;
 
 }  // namespace
 
@@ -40,6 +42,8 @@ class Form1Test : public QObject {
     void typedAndPastedLineEndsReachTheCipherAsCarriageReturnLineFeed();
     void keepsNoBreakSpaceAndLineSeparatorAsTheyAre();
     void countsACharacterBeyondTheBasicPlaneOnce();
+    void findsRunsOfWholeCharacters_data();
+    void findsRunsOfWholeCharacters();
     void undoesAndRedoesACommandInOneStep();
     void failureLeavesTheTextAndItsHistoryAlone_data();
     void failureLeavesTheTextAndItsHistoryAlone();
@@ -223,6 +227,24 @@ void Form1Test::countsACharacterBeyondTheBasicPlaneOnce() {
     driver->press(Qt::Key_E);
     QVERIFY2(!driver->lastMessage().shown, qPrintable(driver->lastMessage().text));
     QCOMPARE(driver->note()->toPlainText().toUcs4().size(), 4681);
+}
+
+void Form1Test::findsRunsOfWholeCharacters_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<Runs>("runs");
+    // A character beyond the basic plane takes two places in the document.
+    QTest::newRow("inside a line") << toQString(U"a\U0001F600b") << Runs({{1, 3}});
+    QTest::newRow("two at the end") << toQString(U"ab\U0001F600\U0001F600") << Runs({{2, 6}});
+    QTest::newRow("its halves alone") << toQString(U"\U0001F601\U0001F600") << Runs({{2, 4}});
+    QTest::newRow("on each side of a line end")
+        << toQString(U"\U0001F600\n\U0001F600x") << Runs({{0, 2}, {3, 5}});
+}
+
+void Form1Test::findsRunsOfWholeCharacters() {
+    QFETCH(QString, text);
+    QFETCH(Runs, runs);
+    QTextDocument document(text);
+    QCOMPARE(runsOf(document, [](char32_t character) { return character == U'\U0001F600'; }), runs);
 }
 
 void Form1Test::undoesAndRedoesACommandInOneStep() {

@@ -151,6 +151,7 @@ void LiveLineTest::plainFormsAreOneUndoableEdit() {
     driver->paste(typographic);
     QVERIFY(driver->offer() != nullptr);
     driver->takeOffer(Qt::Key_P);
+    QCOMPARE(QApplication::focusWidget(), driver->note());
 
     QCOMPARE(driver->note()->toPlainText(), QString::fromUtf8("\"It's...\" - \u00C9"));
     QCOMPARE(markedRuns(*driver->note()), QList<Run>({{12, 13}}));
@@ -188,8 +189,18 @@ void LiveLineTest::aNoteTooLongForTheLineCanBeReadWhole() {
     driver->paste(many);
     driver->settle();
     auto* label = driver->window().findChild<QLabel*>("lblStatus");
-    QVERIFY(label->text().endsWith(QChar(0x2026)));
-    QVERIFY(label->text().size() < driver->status().size());
+    // The line spans the window, less its margins, and shows the longest
+    // start of the note that fits in two lines, cut after a word.
+    QCOMPARE(label->geometry(), label->parentWidget()->rect().adjusted(4, 2, -4, -2));
+    const QString shown = label->text();
+    QVERIFY(shown.endsWith(QChar(0x2026)));
+    const QString start = shown.chopped(1);
+    QVERIFY2(start.size() > 80 && driver->status().startsWith(start + ' '), qPrintable(shown));
+    const qsizetype nextWord = driver->status().indexOf(' ', start.size() + 1);
+    const QString longer = driver->status().left(nextWord) + QChar(0x2026);
+    const QRect room(0, 0, label->contentsRect().width(), 1000);
+    QVERIFY(label->fontMetrics().boundingRect(room, Qt::TextWordWrap, longer).height() >
+            2 * label->fontMetrics().lineSpacing());
     QCOMPARE(label->toolTip(), driver->status());
     QCOMPARE(label->accessibleDescription(), driver->status());
     QVERIFY(label->height() * 2 > 3 * label->fontMetrics().lineSpacing());

@@ -176,6 +176,9 @@ void NotesTest::strayCharactersMeetingAZeroGroupAreOfferedAway() {
     QVERIFY2(driver->status().startsWith("Decrypted without the "), qPrintable(driver->status()));
     driver->press(Qt::Key_Z);
     QCOMPARE(driver->note()->toPlainText(), pasted);
+    // The undo is an edit like any other: the live line is back.
+    QVERIFY2(driver->status().contains(" of 4,681 characters (a line break counts as two): "),
+             qPrintable(driver->status()));
 }
 
 void NotesTest::strayCharactersThatDecryptAreOfferedAwayInTheNote_data() {
@@ -228,11 +231,15 @@ void NotesTest::strayCharactersThatDecryptAreOfferedAwayInTheNote() {
     QCOMPARE(driver->offer()->text(), QString("Decrypt &Without Them"));
 
     driver->takeOffer(Qt::Key_W);
+    QCOMPARE(QApplication::focusWidget(), driver->note());
     QCOMPARE(readNote(*driver->note()),
              cipher.decryptRestoringLineBreaks(clean.toStdU32String()).text);
     QVERIFY(driver->offer() == nullptr);
     driver->press(Qt::Key_Z);
     QCOMPARE(driver->note()->toPlainText(), pasted);
+    // The undo is an edit like any other: the live line is back.
+    QVERIFY2(driver->status().contains(" of 4,681 characters (a line break counts as two): "),
+             qPrintable(driver->status()));
 }
 
 void NotesTest::aCleanCipherTextShowsNeitherOffer() {
@@ -261,6 +268,7 @@ void NotesTest::anEditReplacesTheOfferWithTheLinesOwn() {
     QVERIFY(driver->offer() != nullptr);
     QCOMPARE(driver->offer()->text(), QString("Use &Plain Forms"));
     driver->takeOffer(Qt::Key_P);
+    QCOMPARE(QApplication::focusWidget(), driver->note());
     QVERIFY(driver->note()->toPlainText().endsWith('\''));
 }
 
