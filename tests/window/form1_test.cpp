@@ -59,6 +59,7 @@ void Form1Test::showsTheWindowAsLaidOut() {
     QCOMPARE(window.windowTitle(), QString("Form1"));
     QVERIFY(!window.windowIcon().pixmap(QSize(48, 48)).isNull());
     QCOMPARE(window.centralWidget()->size(), QSize(512, 345));
+    QCOMPARE(window.size(), QSize(512, 402));
     QCOMPARE(note->geometry(), QRect(0, 0, 513, 345));
     QCOMPARE(window.minimumSize(), window.maximumSize());
     QVERIFY(!window.windowFlags().testFlag(Qt::WindowMaximizeButtonHint));

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include <QImage>
+#include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QStatusBar>
 #include <QStringList>
 #include <QtTest>
 #include <cmath>
@@ -22,6 +24,8 @@ class ScalingTest : public QObject {
     void bottomBorderIsDrawn();
 
   private:
+    int statusBarHeight() const { return driver->window().statusBar()->height(); }
+
     std::unique_ptr<WindowDriver> driver;
 };
 
@@ -34,6 +38,13 @@ void ScalingTest::textAreaKeepsItsPlaceAndSize() {
     const qreal scale = driver->window().devicePixelRatioF();
     const qreal top = note->mapTo(&driver->window(), QPoint(0, 0)).y() * scale;
     QCOMPARE(top, std::round(top));
+    // The menu bar gets there by growing to the next multiple of 4, never by
+    // losing part of its height; the window keeps its layout's size.
+    const QMenuBar* menu = driver->window().menuBar();
+    QCOMPARE(menu->height() % 4, 0);
+    QVERIFY(menu->height() >= menu->sizeHint().height());
+    QVERIFY(menu->height() < menu->sizeHint().height() + 4);
+    QCOMPARE(driver->window().size(), QSize(512, menu->height() + 345 + statusBarHeight()));
 }
 
 void ScalingTest::bottomBorderIsDrawn() {
