@@ -267,6 +267,8 @@ void NotesTest::anEditReplacesTheOfferWithTheLinesOwn() {
     driver->settle();
     QVERIFY(driver->offer() != nullptr);
     QCOMPARE(driver->offer()->text(), QString("Use &Plain Forms"));
+    // The offer takes the room its caption needs; the note has the rest.
+    QCOMPARE(driver->offer()->width(), driver->offer()->sizeHint().width());
     driver->takeOffer(Qt::Key_P);
     QCOMPARE(QApplication::focusWidget(), driver->note());
     QVERIFY(driver->note()->toPlainText().endsWith('\''));
