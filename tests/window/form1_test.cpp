@@ -235,6 +235,7 @@ void Form1Test::findsRunsOfWholeCharacters_data() {
     QTest::addColumn<Runs>("runs");
     // A character beyond the basic plane takes two places in the document.
     QTest::newRow("inside a line") << toQString(U"a\U0001F600b") << Runs({{1, 3}});
+    QTest::newRow("two at the start") << toQString(U"\U0001F600\U0001F600x") << Runs({{0, 4}});
     QTest::newRow("two at the end") << toQString(U"ab\U0001F600\U0001F600") << Runs({{2, 6}});
     QTest::newRow("its halves alone") << toQString(U"\U0001F601\U0001F600") << Runs({{2, 4}});
     QTest::newRow("on each side of a line end")
