@@ -58,6 +58,9 @@ void Form1Test::showsTheWindowAsLaidOut() {
     QPlainTextEdit* note = driver->note();
     QCOMPARE(window.windowTitle(), QString("Form1"));
     QVERIFY(!window.windowIcon().pixmap(QSize(48, 48)).isNull());
+    // Drawn at each size a desktop asks for, so none is scaled from another.
+    QCOMPARE(window.windowIcon().availableSizes(),
+             QList<QSize>({{32, 32}, {48, 48}, {64, 64}, {128, 128}, {256, 256}}));
     QCOMPARE(window.centralWidget()->size(), QSize(512, 345));
     QCOMPARE(window.size(), QSize(512, 402));
     QCOMPARE(note->geometry(), QRect(0, 0, 513, 345));
