@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <cstdint>
 #include <optional>
 
 #include "cipher/lost_characters.h"
@@ -11,7 +12,7 @@ namespace cipher {
 
 // What Encrypt Text would do with a text, worked out before it runs.
 struct Outlook {
-    enum class Verdict {
+    enum class Verdict : std::uint8_t {
         AsItIs,          // it encrypts as it stands
         NeedsPadding,    // it meets a zero group; padding lets it encrypt
         CannotBePadded,  // it meets a zero group, and no padding within the limit helps

@@ -2,9 +2,10 @@
 #pragma once
 
 #include <QString>
+#include <cstdint>
 
 // The window's two commands.
-enum class Command { Encrypt, Decrypt };
+enum class Command : std::uint8_t { Encrypt, Decrypt };
 
 // The caption as message titles show it: "Encrypt Text".
 QString commandCaption(Command command);

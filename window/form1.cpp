@@ -123,15 +123,16 @@ void Form1::encryptText() {
 
 void Form1::encryptWith(const std::u32string& text, const cipher::Padding* padding) {
     const std::u32string encrypted =
-        cipher->encryptText(padding == nullptr ? text : text + padding->characters);
-    writeResult(encrypted, Messages::encrypted(cipher->lostCharacters(text), padding));
+        textCipher().encryptText(padding == nullptr ? text : text + padding->characters);
+    writeResult(encrypted, Messages::encrypted(textCipher().lostCharacters(text), padding));
 }
 
 void Form1::offerPadding(const std::u32string& text) {
-    const std::optional<cipher::Padding> padding = cipher->paddingToEncrypt(text);
+    const std::optional<cipher::Padding> padding = textCipher().paddingToEncrypt(text);
     if (!padding) {
         refuse(Command::Encrypt, Messages::noPadding());
-    } else if (ask(Command::Encrypt, Messages::paddingOffer(*padding, cipher->lostCharacters(text)),
+    } else if (ask(Command::Encrypt,
+                   Messages::paddingOffer(*padding, textCipher().lostCharacters(text)),
                    {Messages::paddingCaption(*padding)})) {
         encryptWith(text, &*padding);
     }
@@ -142,8 +143,8 @@ void Form1::offerPadding(const std::u32string& text) {
 void Form1::decryptText() {
     const std::u32string text = readNote(*txtnote);
     try {
-        const std::u32string plain = cipher->decryptText(text);
-        if (cipher->lostCharacters(text).outsideAlphabet() == 0) {
+        const std::u32string plain = textCipher().decryptText(text);
+        if (textCipher().lostCharacters(text).outsideAlphabet() == 0) {
             writeResult(plain, Messages::decrypted({}));
         } else {
             offerDecryptionWithoutStrays(text, plain);
@@ -159,8 +160,8 @@ void Form1::decryptText() {
 // The note's own text and line breaks come back as two zero groups each;
 // only a group that cannot be part of a line break needs the user's word.
 void Form1::decryptRestoringLineBreaks(const std::u32string& text) {
-    const cipher::RecoveredText recovered = cipher->decryptRestoringLineBreaks(text);
-    const cipher::LostCharacters strays = cipher->lostCharacters(text);
+    const cipher::RecoveredText recovered = textCipher().decryptRestoringLineBreaks(text);
+    const cipher::LostCharacters strays = textCipher().lostCharacters(text);
     if (strays.outsideAlphabet() == 0 && recovered.complete()) {
         writeResult(recovered.text, Messages::decrypted(recovered));
         return;
@@ -181,11 +182,11 @@ void Form1::decryptRestoringLineBreaks(const std::u32string& text) {
 
 std::optional<cipher::RecoveredText> Form1::decryptionWithoutStrays(
     const std::u32string& text) const {
-    const std::u32string kept = cipher->alphabetOnly(text);
+    const std::u32string kept = textCipher().alphabetOnly(text);
     if (kept.empty() || kept.size() == text.size()) {
         return std::nullopt;
     }
-    cipher::RecoveredText recovered = cipher->decryptRestoringLineBreaks(kept);
+    cipher::RecoveredText recovered = textCipher().decryptRestoringLineBreaks(kept);
     if (!recovered.complete()) {
         return std::nullopt;
     }
@@ -195,7 +196,7 @@ std::optional<cipher::RecoveredText> Form1::decryptionWithoutStrays(
 // A cipher text with characters that no cipher text has still decrypts, and
 // the result is what it is; removing them is the user's choice.
 void Form1::offerDecryptionWithoutStrays(const std::u32string& text, const std::u32string& plain) {
-    const cipher::LostCharacters strays = cipher->lostCharacters(text);
+    const cipher::LostCharacters strays = textCipher().lostCharacters(text);
     const std::optional<cipher::RecoveredText> clean = decryptionWithoutStrays(text);
     writeResult(plain, Messages::decryptedWithStrays(strays, clean.has_value()));
     if (!clean) {
@@ -214,7 +215,7 @@ void Form1::offerDecryptionWithoutStrays(const std::u32string& text, const std::
 void Form1::writeDecryptionWithoutStrays(const std::u32string& text,
                                          const cipher::RecoveredText& recovered) {
     writeResult(recovered.text,
-                Messages::decryptedWithoutStrays(cipher->lostCharacters(text), recovered));
+                Messages::decryptedWithoutStrays(textCipher().lostCharacters(text), recovered));
 }
 
 void Form1::textEdited() {
@@ -225,7 +226,7 @@ void Form1::textEdited() {
 }
 
 void Form1::showOutlook(const std::u32string& text) {
-    const cipher::Outlook outlook = cipher->outlook(text);
+    const cipher::Outlook outlook = textCipher().outlook(text);
     if (outlook.plainFormsHelp) {
         noteBar->setNote(Messages::outlook(outlook), Messages::plainFormsCaption(),
                          [this] { usePlainForms(); });
@@ -239,9 +240,9 @@ void Form1::showOutlook(const std::u32string& text) {
 // are. The marks' cursors move with the text, so most keystrokes leave them
 // where they belong and they need not be set again.
 void Form1::markLostCharacters() {
-    const QList<std::pair<int, int>> runs =
-        runsOf(*txtnote->document(),
-               [this](char32_t character) { return cipher->alphabetPosition(character) == 0; });
+    const QList<std::pair<int, int>> runs = runsOf(
+        *txtnote->document(),
+        [this](char32_t character) { return textCipher().alphabetPosition(character) == 0; });
     const QList<QTextEdit::ExtraSelection> current = txtnote->extraSelections();
     const bool unchanged =
         std::equal(runs.begin(), runs.end(), current.begin(), current.end(),

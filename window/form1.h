@@ -58,6 +58,9 @@ class Form1 : public QMainWindow {
     // text; the index of the offer taken, or none.
     std::optional<int> ask(Command command, const QString& message, const QStringList& offers);
 
+    // The window's cipher, created while the window loads.
+    const cipher::TextCipher& textCipher() const { return cipher.value(); }
+
     std::optional<cipher::TextCipher> cipher;
     QPlainTextEdit* txtnote = nullptr;
     QMenu* mnuFile = nullptr;
