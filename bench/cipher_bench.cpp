@@ -4,7 +4,13 @@
 #include <random>
 #include <vector>
 
+#include "cipher/outlook.h"
+#include "cipher/outside_characters.h"
+#include "cipher/padding.h"
+#include "cipher/recovered_text.h"
 #include "cipher/text_cipher.h"
+#include "cipher/text_length.h"
+#include "cipher/zero_groups.h"
 #include "literal_transcription.h"
 #include "sample_texts.h"
 
@@ -100,7 +106,7 @@ void BM_Baseline_EncryptText_100000Short(benchmark::State& state) {
 void BM_SpacesToEncrypt_LineFeeds(benchmark::State& state) {
     const std::u32string lineFeeds(static_cast<std::size_t>(state.range(0)), U'\n');
     for (auto _ : state) {
-        benchmark::DoNotOptimize(kCipher.spacesToEncrypt(lineFeeds));
+        benchmark::DoNotOptimize(cipher::spacesToEncrypt(kCipher, lineFeeds));
     }
 }
 
@@ -109,7 +115,7 @@ void BM_SpacesToEncrypt_LineFeeds(benchmark::State& state) {
 void BM_PaddingToEncrypt_LineFeeds(benchmark::State& state) {
     const std::u32string lineFeeds(static_cast<std::size_t>(state.range(0)), U'\n');
     for (auto _ : state) {
-        benchmark::DoNotOptimize(kCipher.paddingToEncrypt(lineFeeds));
+        benchmark::DoNotOptimize(cipher::paddingToEncrypt(kCipher, lineFeeds));
     }
 }
 
@@ -118,7 +124,7 @@ void BM_PaddingToEncrypt_Random(benchmark::State& state) {
     const auto text =
         samples::alphabetText(kCipher, static_cast<std::size_t>(state.range(0)), random);
     for (auto _ : state) {
-        benchmark::DoNotOptimize(kCipher.paddingToEncrypt(text));
+        benchmark::DoNotOptimize(cipher::paddingToEncrypt(kCipher, text));
     }
 }
 

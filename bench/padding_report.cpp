@@ -14,7 +14,13 @@
 #include <string>
 #include <vector>
 
+#include "cipher/outlook.h"
+#include "cipher/outside_characters.h"
+#include "cipher/padding.h"
+#include "cipher/recovered_text.h"
 #include "cipher/text_cipher.h"
+#include "cipher/text_length.h"
+#include "cipher/zero_groups.h"
 
 namespace {
 
@@ -80,16 +86,16 @@ void report(const std::u32string& prose, std::size_t length, int passages, std::
     for (int index = 0; index < passages; ++index) {
         const std::u32string_view passage =
             std::u32string_view(prose).substr(start(random), length);
-        if (kCipher.encrypts(passage)) {
+        if (cipher::encrypts(kCipher, passage)) {
             ++plain;
             continue;
         }
-        if (const auto spaces = kCipher.spacesToEncrypt(passage)) {
+        if (const auto spaces = cipher::spacesToEncrypt(kCipher, passage)) {
             ++bySpaces;
             spacesAdded.push_back(*spaces);
         }
         const auto began = std::chrono::steady_clock::now();
-        const auto padding = kCipher.paddingToEncrypt(passage);
+        const auto padding = cipher::paddingToEncrypt(kCipher, passage);
         const std::chrono::duration<double, std::milli> took =
             std::chrono::steady_clock::now() - began;
         slowestMs = std::max(slowestMs, took.count());

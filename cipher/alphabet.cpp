@@ -6,8 +6,6 @@
 
 namespace cipher {
 
-using namespace detail;
-
 namespace {
 
 // The first 94 characters, positions 1 to 94.
@@ -58,14 +56,6 @@ int TextCipher::widePosition(char32_t character) const noexcept {
         }
     }
     return 0;
-}
-
-GroupValues TextCipher::alphabetPositions(std::u32string_view text) const {
-    GroupValues positions(text.size());
-    for (std::size_t index = 0; index < text.size(); ++index) {
-        positions[index] = static_cast<std::uint8_t>(alphabetPosition(text[index]));
-    }
-    return positions;
 }
 
 char32_t TextCipher::alphabetCharacter(int position) const {

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "cipher/detail/alphabet_values.h"
 #include "cipher/detail/bit_string_checks.h"
 #include "cipher/text_cipher.h"
 
@@ -26,11 +27,11 @@ std::string TextCipher::decryptBits(std::u32string_view text) const {
     // Gathering the encoded digits puts digit r of every character's code in
     // row r, so the rows come straight from the positions.
     requireTransformableLength(text.size());
-    return gatheredDigits(alphabetPositions(text));
+    return gatheredDigits(alphabetPositions(*this, text));
 }
 
 std::u32string TextCipher::decryptText(std::u32string_view text) const {
-    return charactersAt(groupValues(decryptBits(text)));
+    return charactersAt(*this, groupValues(decryptBits(text)));
 }
 
 }  // namespace cipher

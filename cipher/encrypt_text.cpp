@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "cipher/detail/alphabet_values.h"
 #include "cipher/detail/bit_string_checks.h"
 #include "cipher/text_cipher.h"
 
@@ -23,7 +24,7 @@ std::string TextCipher::scatterBits(std::string_view bits) {
 
 std::u32string TextCipher::encryptText(std::u32string_view text) const {
     // Reads the scattered groups straight from the encoded digits.
-    return charactersAt(scatteredGroupValues(encodeText(text)));
+    return charactersAt(*this, scatteredGroupValues(encodeText(text)));
 }
 
 }  // namespace cipher

@@ -3,36 +3,30 @@
 
 #include <algorithm>
 
+#include "cipher/offered_line.h"
 #include "cipher/plain_forms.h"
-#include "cipher/text_cipher.h"
+#include "cipher/zero_groups.h"
 
 namespace cipher {
 
-using namespace detail;
-
-Outlook TextCipher::outlook(std::u32string_view text) const {
+Outlook outlookOf(const TextCipher& cipher, std::u32string_view note) {
     Outlook outlook;
-    outlook.length = measureText(text);
-    outlook.lost = lostCharacters(text);
+    outlook.codes = codedCharacters(cipher, note);
+    outlook.length = measureText(note, outlook.codes.addedLength);
     outlook.plainFormsHelp = std::any_of(
-        outlook.lost.kinds.begin(), outlook.lost.kinds.end(),
-        [](const LostCharacter& kind) { return plainForm(kind.character).has_value(); });
+        outlook.codes.kinds.begin(), outlook.codes.kinds.end(),
+        [](const CodedCharacter& kind) { return plainForm(kind.character).has_value(); });
     if (!outlook.length.fits()) {
         outlook.verdict = Outlook::Verdict::TooLong;
-    } else if (!encrypts(text)) {
-        outlook.padding = paddingToEncrypt(text);
+        return outlook;
+    }
+    const std::u32string coded = withCodes(cipher, note);
+    if (!encrypts(cipher, coded)) {
+        outlook.padding = offeredLine(cipher, coded);
         outlook.verdict =
             outlook.padding ? Outlook::Verdict::NeedsPadding : Outlook::Verdict::CannotBePadded;
     }
     return outlook;
-}
-
-bool TextCipher::encrypts(std::u32string_view text) const {
-    if (text.size() > kMaxTextLength) {
-        return false;
-    }
-    const GroupValues values = scatteredGroupValues(encodeText(text));
-    return std::find(values.begin(), values.end(), 0) == values.end();
 }
 
 }  // namespace cipher

@@ -7,6 +7,7 @@
 #include <span>
 #include <vector>
 
+#include "cipher/detail/alphabet_values.h"
 #include "cipher/detail/bit_string_checks.h"
 #include "cipher/text_cipher.h"
 
@@ -90,6 +91,21 @@ std::uint8_t digitMask(std::size_t digit) {
 // have certain digits set; after them, the whole alphabet in order.
 constexpr std::u32string_view kPaddingPreference = U" .,:;!?-'abcdefghijklmnopqrstuvwxyz0123456789";
 
+// The first padding character, readable ones first, whose code has every given digit set.
+char32_t paddingCharacterWith(const TextCipher& cipher, std::uint8_t digits) {
+    for (char32_t candidate : kPaddingPreference) {
+        if ((cipher.alphabetPosition(candidate) & digits) == digits) {
+            return candidate;
+        }
+    }
+    for (int position = 1; position <= kAlphabetSize; ++position) {
+        if ((position & digits) == digits) {
+            return cipher.alphabetCharacter(position);
+        }
+    }
+    return cipher.alphabetCharacter(kAlphabetSize);
+}
+
 }  // namespace
 
 std::size_t Padding::spaces() const {
@@ -100,10 +116,10 @@ std::size_t Padding::spaces() const {
 // For the fewest characters that can help, the digits that each must set
 // follow from the columns that hold no 1 of the text's own; a character
 // that needs none of the digits a space lacks stays a space.
-std::optional<Padding> TextCipher::paddingToEncrypt(std::u32string_view text) const {
+std::optional<Padding> paddingToEncrypt(const TextCipher& cipher, std::u32string_view text) {
     requireTransformableLength(text.size());
     const std::size_t length = text.size();
-    const PackedDigits digits(alphabetPositions(text));
+    const PackedDigits digits(alphabetPositions(cipher, text));
     std::size_t added = 1;
     while (length + added <= kMaxTextLength && !enoughToHelp(digits, length, added)) {
         ++added;
@@ -113,7 +129,7 @@ std::optional<Padding> TextCipher::paddingToEncrypt(std::u32string_view text) co
     }
 
     const std::size_t rowLength = length + added;
-    const auto spaceCode = static_cast<std::uint8_t>(alphabetPosition(kPaddingCharacter));
+    const auto spaceCode = static_cast<std::uint8_t>(cipher.alphabetPosition(kPaddingCharacter));
     std::vector<std::uint8_t> needed(added, 0);
     for (std::size_t column = 0; column < rowLength; ++column) {
         bool holdsOne = false;
@@ -145,23 +161,29 @@ std::optional<Padding> TextCipher::paddingToEncrypt(std::u32string_view text) co
 
     Padding padding;
     for (std::uint8_t mask : needed) {
-        padding.characters += paddingCharacterWith(mask);
+        padding.characters += paddingCharacterWith(cipher, mask);
     }
     return padding;
 }
 
-char32_t TextCipher::paddingCharacterWith(std::uint8_t digits) const {
-    for (char32_t candidate : kPaddingPreference) {
-        if ((alphabetPosition(candidate) & digits) == digits) {
-            return candidate;
+// Appending spaces lengthens every row of the scatter matrix, so each try
+// moves every digit to another group; the first count that leaves no group
+// all zeros wins. Each try extends the digits of the last one.
+std::optional<std::size_t> spacesToEncrypt(const TextCipher& cipher, std::u32string_view text) {
+    if (text.size() >= kMaxTextLength) {
+        return std::nullopt;
+    }
+    std::string bits = cipher.encodeText(text);
+    std::string padding;
+    cipher.addencrypt(kPaddingCharacter, padding);
+    for (std::size_t spaces = 1; text.size() + spaces <= kMaxTextLength; ++spaces) {
+        bits += padding;
+        const GroupValues values = scatteredGroupValues(bits);
+        if (std::find(values.begin(), values.end(), 0) == values.end()) {
+            return spaces;
         }
     }
-    for (int position = 1; position <= kAlphabetSize; ++position) {
-        if ((position & digits) == digits) {
-            return alphabetCharacter(position);
-        }
-    }
-    return alphabetCharacter(kAlphabetSize);
+    return std::nullopt;
 }
 
 }  // namespace cipher

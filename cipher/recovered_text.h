@@ -3,11 +3,17 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 
 namespace cipher {
 
+class TextCipher;
+
 // Decrypting puts this character where a character could not come back.
 inline constexpr char32_t kReplacementCharacter = 0xFFFD;
+
+// A line break as the cipher sees it.
+inline constexpr std::u32string_view kLineBreak = U"\r\n";
 
 // A decrypted text whose groups of seven zeros were read as the characters
 // they most likely were. Decrypting the encryption of a text gives back that
@@ -26,5 +32,14 @@ struct RecoveredText {
     // Every zero group was part of a line break.
     [[nodiscard]] bool complete() const { return marks == 0; }
 };
+
+// Decrypts every group, reading runs of zero groups as line breaks.
+[[nodiscard]] RecoveredText decryptRestoringLineBreaks(const TextCipher& cipher,
+                                                       std::u32string_view text);
+
+// Decrypts every group, putting kReplacementCharacter where a group is seven
+// zeros instead of refusing the text.
+[[nodiscard]] std::u32string decryptTextLeniently(const TextCipher& cipher,
+                                                  std::u32string_view text);
 
 }  // namespace cipher

@@ -5,6 +5,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "cipher/detail/alphabet_values.h"
 #include "cipher/detail/bit_string_checks.h"
 #include "cipher/text_cipher.h"
 
@@ -72,23 +73,7 @@ std::string TextCipher::encodeText(std::u32string_view text) const {
 
 std::u32string TextCipher::decodeGroups(std::string_view bits) const {
     requireBitString(bits, "decodeGroups");
-    return charactersAt(groupValues(bits));
-}
-
-std::u32string TextCipher::charactersAt(const GroupValues& values,
-                                        std::optional<char32_t> forZero) const {
-    const auto zero = std::find(values.begin(), values.end(), 0);
-    if (zero != values.end() && !forZero) {
-        throw ZeroGroupError(static_cast<std::size_t>(zero - values.begin()) + 1);
-    }
-    std::array<char32_t, kAlphabetSize + 1> characters{};
-    characters[0] = forZero.value_or(U'\0');
-    std::copy(alphabet.begin(), alphabet.end(), characters.begin() + 1);
-    std::u32string text(values.size(), U'\0');
-    for (std::size_t group = 0; group < values.size(); ++group) {
-        text[group] = characters[values[group]];
-    }
-    return text;
+    return charactersAt(*this, groupValues(bits));
 }
 
 }  // namespace cipher

@@ -13,8 +13,8 @@ std::size_t countLineBreaks(std::u32string_view text) {
     return lineBreaks;
 }
 
-TextLength measureText(std::u32string_view text) {
-    return TextLength{text.size(), countLineBreaks(text)};
+TextLength measureText(std::u32string_view text, std::size_t addedByCodes) {
+    return TextLength{text.size() + addedByCodes, countLineBreaks(text), addedByCodes};
 }
 
 }  // namespace cipher

@@ -8,7 +8,13 @@
 #include <cstdlib>
 #include <string>
 
+#include "cipher/outlook.h"
+#include "cipher/outside_characters.h"
+#include "cipher/padding.h"
+#include "cipher/recovered_text.h"
 #include "cipher/text_cipher.h"
+#include "cipher/text_length.h"
+#include "cipher/zero_groups.h"
 
 namespace {
 
@@ -77,10 +83,10 @@ void checkDecrypt(const std::u32string& text) {
 // Any text of up to 4,012 characters has a padding; with it the text
 // encrypts, and a text over the alphabet comes back with the padding.
 void checkPadding(const std::u32string& text) {
-    if (text.size() > cipher::kMaxTextLength || kCipher.encrypts(text)) {
+    if (text.size() > cipher::kMaxTextLength || cipher::encrypts(kCipher, text)) {
         return;
     }
-    const auto padding = kCipher.paddingToEncrypt(text);
+    const auto padding = cipher::paddingToEncrypt(kCipher, text);
     require(padding.has_value() || text.size() > 4012);
     if (!padding) {
         return;
@@ -89,7 +95,7 @@ void checkPadding(const std::u32string& text) {
     require(padded.size() <= cipher::kMaxTextLength && overAlphabet(padding->characters));
     const std::u32string encrypted = kCipher.encryptText(padded);
     if (overAlphabet(text)) {
-        const auto recovered = kCipher.decryptRestoringLineBreaks(encrypted);
+        const auto recovered = cipher::decryptRestoringLineBreaks(kCipher, encrypted);
         require(recovered.text == padded && recovered.complete() && recovered.lineBreaks == 0);
     }
 }

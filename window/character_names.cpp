@@ -5,6 +5,7 @@
 #include <QStringList>
 #include <array>
 
+#include "note_text.h"
 #include "number_format.h"
 
 namespace {
@@ -55,9 +56,9 @@ QString withCount(const QString& name, std::size_t count) {
     return count == 1 ? name : QString("%1 (%2)").arg(name, groupedNumber(count));
 }
 
-QStringList kindNames(const cipher::LostCharacters& characters) {
+QStringList kindNames(const cipher::OutsideCharacters& characters) {
     QStringList names;
-    for (const cipher::LostCharacter& kind : characters.kinds) {
+    for (const cipher::OutsideCharacter& kind : characters.kinds) {
         names << withCount(characterName(kind.character), kind.count);
     }
     return names;
@@ -81,11 +82,17 @@ QString characterName(char32_t character) {
     return glyph(character);
 }
 
-QString lostCharacterList(const cipher::LostCharacters& characters) {
-    return kindNames(characters).join(", ");
+QString codedCharacterList(const cipher::CodedCharacters& characters) {
+    QStringList names;
+    for (const cipher::CodedCharacter& kind : characters.kinds) {
+        const QString asCode =
+            Names::tr("%1 as %2").arg(characterName(kind.character), toQString(kind.code));
+        names << withCount(asCode, kind.count);
+    }
+    return names.join(", ");
 }
 
-QString strayCharacterList(const cipher::LostCharacters& characters) {
+QString strayCharacterList(const cipher::OutsideCharacters& characters) {
     QStringList names = kindNames(characters);
     if (characters.lineBreaks != 0) {
         names.prepend(withCount(Names::tr("line break"), characters.lineBreaks));

@@ -3,7 +3,8 @@
 
 #include <QString>
 
-#include "cipher/lost_characters.h"
+#include "cipher/character_codes.h"
+#include "cipher/outside_characters.h"
 
 // A character as a person recognises it in a note: its name where the glyph
 // is invisible or easily taken for another ("tab", "no-break space",
@@ -11,10 +12,10 @@
 // where it has no glyph ("U+0007").
 QString characterName(char32_t character);
 
-// Every kind of lost character, with its count where it occurs more than
-// once: "tab (3), É". Line breaks, which come back, are left out.
-QString lostCharacterList(const cipher::LostCharacters& characters);
+// Every kind of character that travels as a code, with its code and its
+// count where it occurs more than once: "ß as &szlig; (3), tab as &#9;".
+QString codedCharacterList(const cipher::CodedCharacters& characters);
 
-// The same with line breaks first, for a cipher text, which should hold
-// neither: "line break (2), tab".
-QString strayCharacterList(const cipher::LostCharacters& characters);
+// Every kind of character outside the alphabet, line breaks first, for a
+// cipher text, which should hold none: "line break (2), tab".
+QString strayCharacterList(const cipher::OutsideCharacters& characters);

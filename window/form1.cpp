@@ -13,6 +13,8 @@
 #include <algorithm>
 
 #include "application_icon.h"
+#include "cipher/character_codes.h"
+#include "cipher/note_encryption.h"
 #include "cipher/plain_forms.h"
 #include "messages.h"
 #include "note_bar.h"
@@ -106,35 +108,38 @@ void Form1::createNoteBar() {
     statusBar()->setSizeGripEnabled(false);
 }
 
-// A command writes once, and only on success or when the user takes an
-// offer: a text that cannot be transformed stays exactly as it was, undo
-// history included.
+// A command writes only on success or when the user takes an offer: a text
+// that cannot be transformed stays exactly as it was, undo history included.
 void Form1::encryptText() {
-    const std::u32string text = readNote(*txtnote);
-    try {
-        encryptWith(text, nullptr);
-    } catch (const cipher::ZeroGroupError&) {
-        offerPadding(text);
-    } catch (const cipher::TextTooLongError&) {
-        refuse(Command::Encrypt, Messages::tooLong(Command::Encrypt, cipher::measureText(text)));
+    const std::u32string note = readNote(*txtnote);
+    const cipher::Outlook outlook = cipher::outlookOf(textCipher(), note);
+    switch (outlook.verdict) {
+        case cipher::Outlook::Verdict::AsItIs:
+            writeEncryption(note, outlook, nullptr);
+            break;
+        case cipher::Outlook::Verdict::NeedsPadding:
+            offerLine(note, outlook);
+            break;
+        case cipher::Outlook::Verdict::CannotBePadded:
+            refuse(Command::Encrypt, Messages::noPadding());
+            break;
+        case cipher::Outlook::Verdict::TooLong:
+            refuse(Command::Encrypt, Messages::tooLong(Command::Encrypt, outlook.length));
+            break;
     }
     txtnote->setFocus();
 }
 
-void Form1::encryptWith(const std::u32string& text, const cipher::Padding* padding) {
-    const std::u32string encrypted =
-        textCipher().encryptText(padding == nullptr ? text : text + padding->characters);
-    writeResult(encrypted, Messages::encrypted(textCipher().lostCharacters(text), padding));
+void Form1::writeEncryption(const std::u32string& note, const cipher::Outlook& outlook,
+                            const cipher::Padding* line) {
+    writeResult(cipher::encryptNote(textCipher(), note, line),
+                Messages::encrypted(outlook.codes, line));
 }
 
-void Form1::offerPadding(const std::u32string& text) {
-    const std::optional<cipher::Padding> padding = textCipher().paddingToEncrypt(text);
-    if (!padding) {
-        refuse(Command::Encrypt, Messages::noPadding());
-    } else if (ask(Command::Encrypt,
-                   Messages::paddingOffer(*padding, textCipher().lostCharacters(text)),
-                   {Messages::paddingCaption(*padding)})) {
-        encryptWith(text, &*padding);
+void Form1::offerLine(const std::u32string& note, const cipher::Outlook& outlook) {
+    const cipher::Padding& line = outlook.padding.value();
+    if (ask(Command::Encrypt, Messages::paddingOffer(line), {Messages::paddingCaption(line)})) {
+        writeEncryption(note, outlook, &line);
     }
 }
 
@@ -142,91 +147,103 @@ void Form1::offerPadding(const std::u32string& text) {
 // seen when decoding fails, and then they would have replaced the cipher text.
 void Form1::decryptText() {
     const std::u32string text = readNote(*txtnote);
-    try {
-        const std::u32string plain = textCipher().decryptText(text);
-        if (textCipher().lostCharacters(text).outsideAlphabet() == 0) {
-            writeResult(plain, Messages::decrypted({}));
-        } else {
-            offerDecryptionWithoutStrays(text, plain);
-        }
-    } catch (const cipher::ZeroGroupError&) {
-        decryptRestoringLineBreaks(text);
-    } catch (const cipher::TextTooLongError&) {
-        refuse(Command::Decrypt, Messages::tooLong(Command::Decrypt, cipher::measureText(text)));
+    const cipher::TextLength length = cipher::measureText(text);
+    if (!length.fits()) {
+        refuse(Command::Decrypt, Messages::tooLong(Command::Decrypt, length));
+        txtnote->setFocus();
+        return;
+    }
+    const cipher::DecryptedNote decrypted = cipher::decryptNote(textCipher(), text);
+    const cipher::OutsideCharacters strays = cipher::charactersOutside(textCipher(), text);
+    if (strays.withLineBreaks() == 0 && decrypted.complete()) {
+        writeDecryption(decrypted, Messages::decrypted(decrypted));
+    } else if (strays.withLineBreaks() != 0 && !decrypted.metZeroGroups) {
+        offerDecryptionWithoutStrays(text, decrypted, strays);
+    } else {
+        askAboutDecryption(text, decrypted, strays);
     }
     txtnote->setFocus();
 }
 
-// The note's own text and line breaks come back as two zero groups each;
-// only a group that cannot be part of a line break needs the user's word.
-void Form1::decryptRestoringLineBreaks(const std::u32string& text) {
-    const cipher::RecoveredText recovered = textCipher().decryptRestoringLineBreaks(text);
-    const cipher::LostCharacters strays = textCipher().lostCharacters(text);
-    if (strays.outsideAlphabet() == 0 && recovered.complete()) {
-        writeResult(recovered.text, Messages::decrypted(recovered));
-        return;
-    }
-    const std::optional<cipher::RecoveredText> clean = decryptionWithoutStrays(text);
+// A note's own line breaks come back as two zero groups each; only a group
+// that cannot be part of a line break, or characters that no cipher text
+// has, need the user's word.
+void Form1::askAboutDecryption(const std::u32string& text, const cipher::DecryptedNote& decrypted,
+                               const cipher::OutsideCharacters& strays) {
+    const std::optional<cipher::DecryptedNote> clean = decryptionWithoutStrays(text);
     QStringList offers{Messages::decryptAnywayCaption()};
     if (clean) {
         offers << Messages::withoutStraysCaption();
     }
     const std::optional<int> taken = ask(
-        Command::Decrypt, Messages::decryptProblem(recovered, strays, clean.has_value()), offers);
+        Command::Decrypt, Messages::decryptProblem(decrypted, strays, clean.has_value()), offers);
     if (taken == 0) {
-        writeResult(recovered.text, Messages::decrypted(recovered));
-    } else if (taken == 1) {
+        writeDecryption(decrypted, Messages::decrypted(decrypted));
+    } else if (taken == 1 && clean) {
         writeDecryptionWithoutStrays(text, *clean);
     }
 }
 
-std::optional<cipher::RecoveredText> Form1::decryptionWithoutStrays(
+std::optional<cipher::DecryptedNote> Form1::decryptionWithoutStrays(
     const std::u32string& text) const {
-    const std::u32string kept = textCipher().alphabetOnly(text);
+    const std::u32string kept = cipher::alphabetOnly(textCipher(), text);
     if (kept.empty() || kept.size() == text.size()) {
         return std::nullopt;
     }
-    cipher::RecoveredText recovered = textCipher().decryptRestoringLineBreaks(kept);
-    if (!recovered.complete()) {
+    cipher::DecryptedNote decrypted = cipher::decryptNote(textCipher(), kept);
+    if (!decrypted.complete()) {
         return std::nullopt;
     }
-    return recovered;
+    return decrypted;
 }
 
 // A cipher text with characters that no cipher text has still decrypts, and
 // the result is what it is; removing them is the user's choice.
-void Form1::offerDecryptionWithoutStrays(const std::u32string& text, const std::u32string& plain) {
-    const cipher::LostCharacters strays = textCipher().lostCharacters(text);
-    const std::optional<cipher::RecoveredText> clean = decryptionWithoutStrays(text);
-    writeResult(plain, Messages::decryptedWithStrays(strays, clean.has_value()));
+void Form1::offerDecryptionWithoutStrays(const std::u32string& text,
+                                         const cipher::DecryptedNote& decrypted,
+                                         const cipher::OutsideCharacters& strays) {
+    const std::optional<cipher::DecryptedNote> clean = decryptionWithoutStrays(text);
+    writeDecryption(decrypted, Messages::decryptedWithStrays(strays, clean.has_value()));
     if (!clean) {
         return;
     }
     noteBar->setNote(noteBar->note(), Messages::withoutStraysCaption(), [this, text, clean] {
-        // Takes back the decryption first, so that one Ctrl+Z restores the cipher text.
-        writingResult = true;
-        txtnote->document()->undo();
-        writingResult = false;
-        writeDecryptionWithoutStrays(text, *clean);
+        // Takes back the decryption first, so that Ctrl+Z restores the cipher text.
+        undoLastCommand();
+        writeDecryptionWithoutStrays(text, clean.value());
         txtnote->setFocus();
     });
 }
 
 void Form1::writeDecryptionWithoutStrays(const std::u32string& text,
-                                         const cipher::RecoveredText& recovered) {
-    writeResult(recovered.text,
-                Messages::decryptedWithoutStrays(textCipher().lostCharacters(text), recovered));
+                                         const cipher::DecryptedNote& decrypted) {
+    writeDecryption(decrypted, Messages::decryptedWithoutStrays(
+                                   cipher::charactersOutside(textCipher(), text), decrypted));
+}
+
+void Form1::writeDecryption(const cipher::DecryptedNote& decrypted, const QString& note) {
+    if (decrypted.offeredLine.empty()) {
+        writeResult(decrypted.text, note);
+        return;
+    }
+    writeResult(decrypted.withOfferedLine(), note);
+    // A second edit, so that Ctrl+Z brings the line back.
+    writingResult = true;
+    removeEnd(*txtnote, decrypted.offeredLine);
+    writingResult = false;
+    markCodedCharacters(decrypted.text);
 }
 
 void Form1::textEdited() {
-    markLostCharacters();
     if (!writingResult) {
-        showOutlook(readNote(*txtnote));
+        const std::u32string text = readNote(*txtnote);
+        markCodedCharacters(text);
+        showOutlook(text);
     }
 }
 
 void Form1::showOutlook(const std::u32string& text) {
-    const cipher::Outlook outlook = textCipher().outlook(text);
+    const cipher::Outlook outlook = cipher::outlookOf(textCipher(), text);
     if (outlook.plainFormsHelp) {
         noteBar->setNote(Messages::outlook(outlook), Messages::plainFormsCaption(),
                          [this] { usePlainForms(); });
@@ -235,14 +252,16 @@ void Form1::showOutlook(const std::u32string& text) {
     }
 }
 
-// Marks each run of characters that cannot come back, the way a spelling
-// checker marks a word; the text, its history and the cursor stay as they
-// are. The marks' cursors move with the text, so most keystrokes leave them
-// where they belong and they need not be set again.
-void Form1::markLostCharacters() {
-    const QList<std::pair<int, int>> runs = runsOf(
-        *txtnote->document(),
-        [this](char32_t character) { return textCipher().alphabetPosition(character) == 0; });
+// Marks each run of characters that travel as codes with a quiet dotted
+// line; the text, its history and the cursor stay as they are. The marks'
+// cursors move with the text, so most keystrokes leave them where they
+// belong and they need not be set again.
+void Form1::markCodedCharacters(const std::u32string& text) {
+    const bool coded = cipher::needsCodes(textCipher(), text);
+    const QList<std::pair<int, int>> runs =
+        runsOf(*txtnote->document(), [this, coded](char32_t character) {
+            return cipher::travelsAsCode(textCipher(), character, coded);
+        });
     const QList<QTextEdit::ExtraSelection> current = txtnote->extraSelections();
     const bool unchanged =
         std::equal(runs.begin(), runs.end(), current.begin(), current.end(),
@@ -253,15 +272,15 @@ void Form1::markLostCharacters() {
     if (unchanged) {
         return;
     }
-    QTextCharFormat lost;
-    lost.setUnderlineStyle(QTextCharFormat::WaveUnderline);
-    lost.setUnderlineColor(Qt::red);
+    QTextCharFormat codedFormat;
+    codedFormat.setUnderlineStyle(QTextCharFormat::DotLine);
+    codedFormat.setUnderlineColor(txtnote->palette().color(QPalette::Link));
     QList<QTextEdit::ExtraSelection> marks;
     for (const auto& [from, to] : runs) {
         QTextCursor run(txtnote->document());
         run.setPosition(from);
         run.setPosition(to, QTextCursor::KeepAnchor);
-        marks.append({run, lost});
+        marks.append({run, codedFormat});
     }
     txtnote->setExtraSelections(marks);
 }
@@ -284,10 +303,21 @@ void Form1::usePlainForms() {
 }
 
 void Form1::writeResult(const std::u32string& text, const QString& note) {
+    undoStepsBeforeCommand = txtnote->document()->availableUndoSteps();
     writingResult = true;
     replaceNote(*txtnote, text);
     writingResult = false;
+    // The result's marks, which the edit itself did not set.
+    markCodedCharacters(text);
     noteBar->setNote(note);
+}
+
+void Form1::undoLastCommand() {
+    writingResult = true;
+    while (txtnote->document()->availableUndoSteps() > undoStepsBeforeCommand) {
+        txtnote->document()->undo();
+    }
+    writingResult = false;
 }
 
 void Form1::refuse(Command command, const QString& message) {

@@ -5,6 +5,9 @@
 #include <optional>
 #include <string>
 
+#include "cipher/decrypted_note.h"
+#include "cipher/outlook.h"
+#include "cipher/outside_characters.h"
 #include "cipher/text_cipher.h"
 #include "command.h"
 
@@ -35,24 +38,33 @@ class Form1 : public QMainWindow {
     void createNoteBar();
 
     // Encrypt Text.
-    void encryptWith(const std::u32string& text, const cipher::Padding* padding);
-    void offerPadding(const std::u32string& text);
+    void writeEncryption(const std::u32string& note, const cipher::Outlook& outlook,
+                         const cipher::Padding* line);
+    void offerLine(const std::u32string& note, const cipher::Outlook& outlook);
 
     // Decrypt Text.
-    void decryptRestoringLineBreaks(const std::u32string& text);
+    void askAboutDecryption(const std::u32string& text, const cipher::DecryptedNote& decrypted,
+                            const cipher::OutsideCharacters& strays);
     // The decryption of text without its stray characters, if that is whole.
-    std::optional<cipher::RecoveredText> decryptionWithoutStrays(const std::u32string& text) const;
-    void offerDecryptionWithoutStrays(const std::u32string& text, const std::u32string& plain);
+    std::optional<cipher::DecryptedNote> decryptionWithoutStrays(const std::u32string& text) const;
+    void offerDecryptionWithoutStrays(const std::u32string& text,
+                                      const cipher::DecryptedNote& decrypted,
+                                      const cipher::OutsideCharacters& strays);
     void writeDecryptionWithoutStrays(const std::u32string& text,
-                                      const cipher::RecoveredText& recovered);
+                                      const cipher::DecryptedNote& decrypted);
+    // Writes the decrypted note; where the offer's line came off, first the
+    // text with it, then without, so that Ctrl+Z shows it.
+    void writeDecryption(const cipher::DecryptedNote& decrypted, const QString& note);
 
-    // The live line and the marks on characters that cannot come back.
+    // The live line and the marks on characters that travel as codes.
     void showOutlook(const std::u32string& text);
-    void markLostCharacters();
+    void markCodedCharacters(const std::u32string& text);
     void usePlainForms();
 
     // Replaces the whole text as one edit and shows the command's note.
     void writeResult(const std::u32string& text, const QString& note);
+    // Takes back what the last command wrote, however many edits it took.
+    void undoLastCommand();
     void refuse(Command command, const QString& message);
     // Shows message with the offers given and a default that keeps the
     // text; the index of the offer taken, or none.
@@ -69,4 +81,6 @@ class Form1 : public QMainWindow {
     NoteBar* noteBar = nullptr;
     // Set while a command writes, whose own note then stays in view.
     bool writingResult = false;
+    // The undo steps there were before the last command wrote.
+    int undoStepsBeforeCommand = 0;
 };

@@ -30,25 +30,29 @@ QString Messages::unchanged() {
 }
 
 // "12 spaces and 2 other characters (a, 5)".
-QString Messages::additions(const cipher::Padding& padding) {
+QString Messages::additions(const cipher::Padding& line) {
     QStringList others;
-    for (char32_t character : padding.characters) {
+    for (char32_t character : line.characters) {
         const QString name = QString::fromUcs4(&character, 1);
         if (character != cipher::kPaddingCharacter && !others.contains(name)) {
             others << name;
         }
     }
-    QString spaces = tr("%Ln spaces", nullptr, plural(padding.spaces()));
-    if (padding.others() == 0) {
+    QString spaces = tr("%Ln spaces", nullptr, plural(line.spaces()));
+    if (line.others() == 0) {
         return spaces;
     }
     const QString listed = QString(" (%1)").arg(others.join(", "));
-    if (padding.spaces() == 0) {
-        return tr("%Ln characters", nullptr, plural(padding.others())) + listed;
+    if (line.spaces() == 0) {
+        return tr("%Ln characters", nullptr, plural(line.others())) + listed;
     }
-    return tr("%1 and %2")
-               .arg(spaces, tr("%Ln other characters", nullptr, plural(padding.others()))) +
+    return tr("%1 and %2").arg(spaces, tr("%Ln other characters", nullptr, plural(line.others()))) +
            listed;
+}
+
+QString Messages::codes(const cipher::CodedCharacters& codes) {
+    return tr("%Ln characters travel as codes: %1.", nullptr, plural(codes.count))
+        .arg(codedCharacterList(codes));
 }
 
 QString Messages::tooLong(Command command, const cipher::TextLength& length) {
@@ -57,20 +61,33 @@ QString Messages::tooLong(Command command, const cipher::TextLength& length) {
            "this text has %3, %4 too many.")
             .arg(commandCaption(command), limit(), groupedNumber(length.characters),
                  groupedNumber(length.excess()));
+    QStringList reasons;
     if (length.lineBreaks != 0) {
+        reasons << tr("each line break reaches the cipher as two, a carriage return and a line "
+                      "feed, and this text has %1")
+                       .arg(tr("%Ln line breaks", nullptr, plural(length.lineBreaks)));
+    }
+    if (length.addedByCodes != 0) {
+        reasons << tr("the codes for characters outside the cipher's alphabet add %1 characters")
+                       .arg(groupedNumber(length.addedByCodes));
+    }
+    if (!reasons.isEmpty()) {
         message = tr("This text is too long for %1: the cipher takes at most %2 characters at a "
                      "time, and counts %3 in this text, %4 too many. You see %5 characters, but "
-                     "each line break reaches the cipher as two, a carriage return and a line "
-                     "feed, and this text has %6.")
+                     "%6.")
                       .arg(commandCaption(command), limit(), groupedNumber(length.characters),
                            groupedNumber(length.excess()), groupedNumber(length.asTyped()),
-                           tr("%Ln line breaks", nullptr, plural(length.lineBreaks)));
+                           reasons.join(tr(", and ")));
     }
-    return message + "\n\n" +
-           tr("Shorten it by %Ln characters (a line break counts as two), or transform it in "
-              "pieces.",
-              nullptr, plural(length.excess())) +
-           ' ' + unchanged();
+    const QString shorten =
+        length.addedByCodes == 0
+            ? tr("Shorten it by %Ln characters (a line break counts as two), or transform it in "
+                 "pieces.",
+                 nullptr, plural(length.excess()))
+            : tr("Shorten it by %Ln characters (a line break counts as two, a code as its "
+                 "length), or transform it in pieces.",
+                 nullptr, plural(length.excess()));
+    return message + "\n\n" + shorten + ' ' + unchanged();
 }
 
 namespace {
@@ -83,46 +100,45 @@ QString byChance() {
 
 }  // namespace
 
-QString Messages::paddingOffer(const cipher::Padding& padding, const cipher::LostCharacters& lost) {
-    const QString comesBack =
-        lost.any()
-            ? tr("Decrypt Text then gives the text back with what was added at the end, except %Ln "
-                 "characters that are not in the cipher's alphabet: %1.",
-                 nullptr, plural(lost.count))
-                  .arg(lostCharacterList(lost))
-            : tr("Decrypt Text then gives the text back whole, with what was added at the end.");
+QString Messages::paddingOffer(const cipher::Padding& line) {
     return byChance() + "\n\n" +
-           tr("Adding %1 at the end lets it encrypt.").arg(additions(padding)) + ' ' + comesBack;
+           tr("Adding a line of %1 at the end lets it encrypt. Decrypt Text takes that line off "
+              "again and gives the text back whole.")
+               .arg(additions(line));
 }
 
 QString Messages::noPadding() {
     return byChance() + "\n\n" +
-           tr("Characters added at the end cannot help here: the text leaves too little room "
-              "within the cipher's limit of %1 characters. Encrypt it in two shorter pieces "
-              "instead.")
+           tr("A line added at the end cannot help here: the text leaves too little room within "
+              "the cipher's limit of %1 characters. Encrypt it in two shorter pieces instead.")
                .arg(limit()) +
            ' ' + unchanged();
 }
 
-QString Messages::decryptProblem(const cipher::RecoveredText& recovered,
-                                 const cipher::LostCharacters& strays, bool cleanWithoutStrays) {
+QString Messages::decryptProblem(const cipher::DecryptedNote& decrypted,
+                                 const cipher::OutsideCharacters& strays, bool cleanWithoutStrays) {
     const QString anyway =
         tr("Decrypt Anyway decrypts everything else and puts %1 where a character cannot come "
            "back.")
             .arg(kMark);
-    if (strays.outsideAlphabet() == 0) {
-        return tr("%Ln characters of this note cannot come back.", nullptr,
-                  plural(recovered.marks)) +
-               ' ' +
-               tr("Either the note held a character outside the cipher's alphabet when it was "
-                  "encrypted (a tab, for instance, or a letter such as %1), or this is not a "
-                  "text that Encrypt Text made.")
+    if (strays.withLineBreaks() == 0) {
+        // Two lost characters side by side read as a line break, so there may be more.
+        const QString lost = decrypted.lineBreaksCertain
+                                 ? tr("%Ln characters of this note cannot come back.", nullptr,
+                                      plural(decrypted.marks))
+                                 : tr("At least %Ln characters of this note cannot come back.",
+                                      nullptr, plural(decrypted.marks));
+        return lost + ' ' +
+               tr("Either an earlier version of Text Cipher encrypted it from a note with a "
+                  "character outside the cipher's alphabet (a tab, for instance, or a letter such "
+                  "as %1), which that version could not keep, or this is not a text that Encrypt "
+                  "Text made.")
                    .arg(QString::fromUtf8("É")) +
                "\n\n" + anyway;
     }
     const QString found =
         tr("This text holds %Ln characters that no cipher text has: %1.", nullptr,
-           plural(strays.outsideAlphabet()))
+           plural(strays.withLineBreaks()))
             .arg(strayCharacterList(strays)) +
         ' ' +
         tr("Encrypt Text writes only characters of the cipher's alphabet, so they were probably "
@@ -134,16 +150,16 @@ QString Messages::decryptProblem(const cipher::RecoveredText& recovered,
     return found + "\n\n" + without + ' ' + anyway;
 }
 
-QString Messages::paddingCaption(const cipher::Padding& padding) {
-    if (padding.others() == 0) {
-        return tr("&Add %Ln spaces at the end", nullptr, plural(padding.spaces()));
+QString Messages::paddingCaption(const cipher::Padding& line) {
+    if (line.others() == 0) {
+        return tr("&Add a line of %Ln spaces at the end", nullptr, plural(line.spaces()));
     }
-    if (padding.spaces() == 0) {
-        return tr("&Add %Ln characters at the end", nullptr, plural(padding.others()));
+    if (line.spaces() == 0) {
+        return tr("&Add a line of %Ln characters at the end", nullptr, plural(line.others()));
     }
-    return tr("&Add %1 and %2 at the end")
-        .arg(tr("%Ln spaces", nullptr, plural(padding.spaces())),
-             tr("%Ln other characters", nullptr, plural(padding.others())));
+    return tr("&Add a line of %1 and %2 at the end")
+        .arg(tr("%Ln spaces", nullptr, plural(line.spaces())),
+             tr("%Ln other characters", nullptr, plural(line.others())));
 }
 
 QString Messages::decryptAnywayCaption() {
@@ -162,39 +178,55 @@ QString Messages::keepCaption() {
     return tr("Keep the Text");
 }
 
-QString Messages::encrypted(const cipher::LostCharacters& lost, const cipher::Padding* padding) {
-    QString note = padding == nullptr
+QString Messages::encrypted(const cipher::CodedCharacters& codes, const cipher::Padding* line) {
+    QString note = line == nullptr
                        ? tr("Encrypted.")
-                       : tr("Encrypted, with %1 added at the end.").arg(additions(*padding));
-    if (lost.any()) {
-        note += ' ' + tr("%Ln characters cannot come back when you decrypt: %1.", nullptr,
-                         plural(lost.count))
-                          .arg(lostCharacterList(lost));
-    } else if (padding == nullptr) {
-        note += ' ' + tr("Decrypt Text brings the text back whole.");
-    } else {
-        note +=
-            ' ' + tr("Decrypt Text brings the text back whole, with what was added at the end.");
+                       : tr("Encrypted, with a line of %1 added at the end.").arg(additions(*line));
+    if (codes.any()) {
+        note += ' ' + Messages::codes(codes);
     }
+    note += ' ' + (line == nullptr ? tr("Decrypt Text brings the text back whole.")
+                                   : tr("Decrypt Text takes that line off and brings the text "
+                                        "back whole."));
     return note + ' ' + tr("Ctrl+Z restores the text.");
 }
 
-QString Messages::decrypted(const cipher::RecoveredText& recovered) {
-    QString note = recovered.lineBreaks == 0 ? tr("Decrypted.")
-                                             : tr("Decrypted, with %Ln line breaks put back.",
-                                                  nullptr, plural(recovered.lineBreaks));
-    if (!recovered.complete()) {
+// Codes, marks and line breaks that may not be real, after the first sentence.
+QString Messages::whatDecryptingDid(const cipher::DecryptedNote& decrypted) {
+    QString note;
+    if (decrypted.codes != 0) {
+        note += ' ' + tr("%Ln codes were read back as their characters.", nullptr,
+                         plural(decrypted.codes));
+    }
+    if (!decrypted.complete()) {
         note += ' ' + tr("%Ln characters could not come back and are marked %1.", nullptr,
-                         plural(recovered.marks))
+                         plural(decrypted.marks))
                           .arg(kMark);
+    }
+    if (!decrypted.lineBreaksCertain && decrypted.lineBreaks != 0) {
+        note += ' ' + tr("Two such characters side by side look like a line break, so a line "
+                         "break may stand for two of them.");
+    }
+    return note;
+}
+
+QString Messages::decrypted(const cipher::DecryptedNote& decrypted) {
+    QString note = decrypted.lineBreaks == 0 ? tr("Decrypted.")
+                                             : tr("Decrypted, with %Ln line breaks put back.",
+                                                  nullptr, plural(decrypted.lineBreaks));
+    note += whatDecryptingDid(decrypted);
+    if (!decrypted.offeredLine.empty()) {
+        return note + ' ' +
+               tr("The line that Encrypt Text had added at the end was taken off: Ctrl+Z shows "
+                  "it, and Ctrl+Z again restores the cipher text.");
     }
     return note + ' ' + tr("Ctrl+Z restores the cipher text.");
 }
 
-QString Messages::decryptedWithStrays(const cipher::LostCharacters& strays, bool offer) {
+QString Messages::decryptedWithStrays(const cipher::OutsideCharacters& strays, bool offer) {
     QString note = tr("Decrypted, but the cipher text held %Ln characters that no cipher text has "
                       "(%1), so the result is likely garbled.",
-                      nullptr, plural(strays.outsideAlphabet()))
+                      nullptr, plural(strays.withLineBreaks()))
                        .arg(strayCharacterList(strays));
     if (offer) {
         note += ' ' + tr("Decrypt Without Them removes such characters and decrypts again.");
@@ -202,14 +234,20 @@ QString Messages::decryptedWithStrays(const cipher::LostCharacters& strays, bool
     return note + ' ' + tr("Ctrl+Z restores the cipher text.");
 }
 
-QString Messages::decryptedWithoutStrays(const cipher::LostCharacters& strays,
-                                         const cipher::RecoveredText& recovered) {
+QString Messages::decryptedWithoutStrays(const cipher::OutsideCharacters& strays,
+                                         const cipher::DecryptedNote& decrypted) {
     QString note =
         tr("Decrypted without the %Ln characters that the cipher text had picked up (%1).", nullptr,
-           plural(strays.outsideAlphabet()))
+           plural(strays.withLineBreaks()))
             .arg(strayCharacterList(strays));
-    if (recovered.lineBreaks != 0) {
-        note += ' ' + tr("%Ln line breaks were put back.", nullptr, plural(recovered.lineBreaks));
+    if (decrypted.lineBreaks != 0) {
+        note += ' ' + tr("%Ln line breaks were put back.", nullptr, plural(decrypted.lineBreaks));
+    }
+    note += whatDecryptingDid(decrypted);
+    if (!decrypted.offeredLine.empty()) {
+        return note + ' ' +
+               tr("The line that Encrypt Text had added at the end was taken off: Ctrl+Z shows "
+                  "it, and Ctrl+Z again restores the cipher text as it was.");
     }
     return note + ' ' + tr("Ctrl+Z restores the cipher text as it was.");
 }
@@ -217,8 +255,11 @@ QString Messages::decryptedWithoutStrays(const cipher::LostCharacters& strays,
 QString Messages::outlook(const cipher::Outlook& outlook) {
     using Verdict = cipher::Outlook::Verdict;
     const cipher::TextLength& length = outlook.length;
-    const QString ofLimit = tr("%1 of %2 characters (a line break counts as two):")
-                                .arg(groupedNumber(length.characters), limit());
+    const bool coded = outlook.codes.any();
+    const QString counted = coded ? tr("(a line break counts as two, a code as its length)")
+                                  : tr("(a line break counts as two)");
+    const QString ofLimit =
+        tr("%1 of %2 characters %3:").arg(groupedNumber(length.characters), limit(), counted);
     QString line;
     switch (outlook.verdict) {
         case Verdict::AsItIs:
@@ -226,21 +267,23 @@ QString Messages::outlook(const cipher::Outlook& outlook) {
             break;
         case Verdict::NeedsPadding:
             line = ofLimit + ' ' +
-                   tr("Encrypt Text will offer to add %1 at the end.")
+                   tr("Encrypt Text will offer to add a line of %1 at the end.")
                        .arg(additions(*outlook.padding));
             break;
         case Verdict::CannotBePadded:
             line = ofLimit + ' ' + tr("Encrypt Text cannot take it as it is; split it in two.");
             break;
         case Verdict::TooLong:
-            line =
-                tr("%1 characters (a line break counts as two): %2 over the limit of %3.")
-                    .arg(groupedNumber(length.characters), groupedNumber(length.excess()), limit());
+            line = tr("%1 characters %2: %3 over the limit of %4.")
+                       .arg(groupedNumber(length.characters), counted,
+                            groupedNumber(length.excess()), limit());
             break;
     }
-    if (outlook.lost.any()) {
-        line += ' ' + tr("%Ln cannot come back: %1.", nullptr, plural(outlook.lost.count))
-                          .arg(lostCharacterList(outlook.lost));
+    if (coded) {
+        line += ' ' + tr("%Ln characters travel as codes, %1 characters longer: %2.", nullptr,
+                         plural(outlook.codes.count))
+                          .arg(groupedNumber(outlook.codes.addedLength),
+                               codedCharacterList(outlook.codes));
     }
     return line;
 }

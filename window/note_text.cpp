@@ -53,6 +53,20 @@ void replaceNote(QPlainTextEdit& note, const std::u32string& text) {
     note.setTextCursor(cursor);
 }
 
+void removeEnd(QPlainTextEdit& note, std::u32string_view end) {
+    QString removed = toQString(end);
+    removed.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    QTextCursor cursor(note.document());
+    cursor.movePosition(QTextCursor::End);
+    const int last = cursor.position();
+    cursor.beginEditBlock();
+    cursor.setPosition(last - static_cast<int>(removed.size()));
+    cursor.setPosition(last, QTextCursor::KeepAnchor);
+    cursor.removeSelectedText();
+    cursor.endEditBlock();
+    note.setTextCursor(cursor);
+}
+
 QList<std::pair<int, int>> runsOf(const QTextDocument& document,
                                   const std::function<bool(char32_t)>& wanted) {
     QList<std::pair<int, int>> runs;

@@ -26,6 +26,9 @@ std::u32string readSelection(const QTextCursor& cursor);
 // was there. Each carriage return + line feed becomes a line end of the text area.
 void replaceNote(QPlainTextEdit& note, const std::u32string& text);
 
+// Removes end, which the content ends with, as one edit of its own.
+void removeEnd(QPlainTextEdit& note, std::u32string_view end);
+
 // The document positions (from, to) of every run of consecutive characters
 // for which wanted(character) holds, in order. Line ends are never part of a run.
 QList<std::pair<int, int>> runsOf(const QTextDocument& document,

@@ -1,9 +1,16 @@
 // SPDX-License-Identifier: MIT
+#include "cipher/padding.h"
+
 #include <gtest/gtest.h>
 
 #include <random>
 
+#include "cipher/outlook.h"
+#include "cipher/outside_characters.h"
+#include "cipher/recovered_text.h"
 #include "cipher/text_cipher.h"
+#include "cipher/text_length.h"
+#include "cipher/zero_groups.h"
 #include "sample_texts.h"
 
 namespace {
@@ -26,7 +33,7 @@ std::u32string withLineBreaks(std::u32string text, std::mt19937& random) {
 // position 127, seven ones), which sets every digit any padding could.
 void expectFewest(const std::u32string& text, std::size_t added) {
     if (added > 1) {
-        EXPECT_FALSE(kCipher.encrypts(text + std::u32string(added - 1, U'ü'))) << added;
+        EXPECT_FALSE(cipher::encrypts(kCipher, text + std::u32string(added - 1, U'ü'))) << added;
     }
 }
 
@@ -38,7 +45,8 @@ void expectSpacesWhereverTheyDo(const std::u32string& text, const cipher::Paddin
         }
         std::u32string spaced = padding.characters;
         spaced[at] = U' ';
-        EXPECT_FALSE(kCipher.encrypts(text + spaced)) << "character " << at << " could be a space";
+        EXPECT_FALSE(cipher::encrypts(kCipher, text + spaced))
+            << "character " << at << " could be a space";
     }
 }
 
@@ -50,23 +58,23 @@ TEST(PaddingToEncrypt, HelpsEveryTextOfUpTo4000CharactersWithTheFewestCharacters
         const std::size_t size = round < 10 ? 4000 - round : length(random);
         const std::u32string text =
             withLineBreaks(samples::alphabetText(kCipher, size, random), random);
-        if (text.size() > 4000 || kCipher.encrypts(text)) {
+        if (text.size() > 4000 || cipher::encrypts(kCipher, text)) {
             continue;
         }
-        const auto padding = kCipher.paddingToEncrypt(text);
+        const auto padding = cipher::paddingToEncrypt(kCipher, text);
         ASSERT_TRUE(padding.has_value()) << text.size();
         ++padded;
         const std::u32string paddedText = text + padding->characters;
         ASSERT_LE(paddedText.size(), cipher::kMaxTextLength);
-        ASSERT_TRUE(kCipher.encrypts(paddedText));
-        EXPECT_EQ(kCipher.decryptRestoringLineBreaks(kCipher.encryptText(paddedText)).text,
+        ASSERT_TRUE(cipher::encrypts(kCipher, paddedText));
+        EXPECT_EQ(cipher::decryptRestoringLineBreaks(kCipher, kCipher.encryptText(paddedText)).text,
                   paddedText);
         EXPECT_EQ(padding->spaces() + padding->others(), padding->characters.size());
         expectFewest(text, padding->characters.size());
         if (6 * padding->characters.size() <= text.size()) {
             expectSpacesWhereverTheyDo(text, *padding);
         }
-        if (const auto spaces = kCipher.spacesToEncrypt(text)) {
+        if (const auto spaces = cipher::spacesToEncrypt(kCipher, text)) {
             EXPECT_LE(padding->characters.size(), *spaces);
         }
     }
@@ -75,10 +83,10 @@ TEST(PaddingToEncrypt, HelpsEveryTextOfUpTo4000CharactersWithTheFewestCharacters
 
 TEST(PaddingToEncrypt, ShortTextsToo) {
     for (const std::u32string text : {U"AB", U"AAAAAAA", U"\r\n", U"a\r\n\r\nb", U"\t"}) {
-        ASSERT_FALSE(kCipher.encrypts(text));
-        const auto padding = kCipher.paddingToEncrypt(text);
+        ASSERT_FALSE(cipher::encrypts(kCipher, text));
+        const auto padding = cipher::paddingToEncrypt(kCipher, text);
         ASSERT_TRUE(padding.has_value());
-        EXPECT_TRUE(kCipher.encrypts(text + padding->characters));
+        EXPECT_TRUE(cipher::encrypts(kCipher, text + padding->characters));
         expectFewest(text, padding->characters.size());
     }
 }
@@ -86,13 +94,13 @@ TEST(PaddingToEncrypt, ShortTextsToo) {
 TEST(PaddingToEncrypt, FillsTheWholeLastRowAtMostAndStaysWithinTheLimit) {
     // Line feeds are all zeros: only a padding that fills the last row helps,
     // one character for every six, which fits up to 4,012 characters.
-    const auto most = kCipher.paddingToEncrypt(std::u32string(4012, U'\n'));
+    const auto most = cipher::paddingToEncrypt(kCipher, std::u32string(4012, U'\n'));
     ASSERT_TRUE(most.has_value());
     EXPECT_EQ(most->characters.size(), 669u);
-    EXPECT_TRUE(kCipher.encrypts(std::u32string(4012, U'\n') + most->characters));
-    EXPECT_EQ(kCipher.paddingToEncrypt(std::u32string(4013, U'\n')), std::nullopt);
-    EXPECT_EQ(kCipher.paddingToEncrypt(std::u32string(4681, U'\n')), std::nullopt);
-    EXPECT_THROW((void)kCipher.paddingToEncrypt(std::u32string(4682, U'A')),
+    EXPECT_TRUE(cipher::encrypts(kCipher, std::u32string(4012, U'\n') + most->characters));
+    EXPECT_EQ(cipher::paddingToEncrypt(kCipher, std::u32string(4013, U'\n')), std::nullopt);
+    EXPECT_EQ(cipher::paddingToEncrypt(kCipher, std::u32string(4681, U'\n')), std::nullopt);
+    EXPECT_THROW((void)cipher::paddingToEncrypt(kCipher, std::u32string(4682, U'A')),
                  cipher::TextTooLongError);
 
     // One place left: a single character. A text of 4,681 that encrypts
@@ -103,20 +111,20 @@ TEST(PaddingToEncrypt, FillsTheWholeLastRowAtMostAndStaysWithinTheLimit) {
     for (int round = 0; round < 20; ++round) {
         auto text = samples::textThatEncrypts(kCipher, 4681, random);
         text.pop_back();
-        if (kCipher.encrypts(text)) {
+        if (cipher::encrypts(kCipher, text)) {
             continue;
         }
         ++offered;
-        const auto padding = kCipher.paddingToEncrypt(text);
+        const auto padding = cipher::paddingToEncrypt(kCipher, text);
         ASSERT_TRUE(padding.has_value());
         EXPECT_EQ(padding->characters.size(), 1u);
-        EXPECT_TRUE(kCipher.encrypts(text + padding->characters));
+        EXPECT_TRUE(cipher::encrypts(kCipher, text + padding->characters));
     }
     EXPECT_GT(offered, 10);
 }
 
 TEST(PaddingToEncrypt, PrefersSpacesThenReadableCharacters) {
-    const auto padding = kCipher.paddingToEncrypt(U"AB");
+    const auto padding = cipher::paddingToEncrypt(kCipher, U"AB");
     ASSERT_TRUE(padding.has_value());
     EXPECT_EQ(kCipher.encryptText(U"AB" + padding->characters).size(),
               2 + padding->characters.size());
@@ -129,11 +137,11 @@ TEST(PaddingToEncrypt, PrefersSpacesThenReadableCharacters) {
 }
 
 TEST(Encrypts, AgreesWithEncryptText) {
-    EXPECT_TRUE(kCipher.encrypts(U"Hello"));
-    EXPECT_TRUE(kCipher.encrypts(U""));
-    EXPECT_FALSE(kCipher.encrypts(U"AB"));
-    EXPECT_FALSE(kCipher.encrypts(std::u32string(4682, U'a')));
-    EXPECT_TRUE(kCipher.encrypts(std::u32string(4681, U'ü')));
+    EXPECT_TRUE(cipher::encrypts(kCipher, U"Hello"));
+    EXPECT_TRUE(cipher::encrypts(kCipher, U""));
+    EXPECT_FALSE(cipher::encrypts(kCipher, U"AB"));
+    EXPECT_FALSE(cipher::encrypts(kCipher, std::u32string(4682, U'a')));
+    EXPECT_TRUE(cipher::encrypts(kCipher, std::u32string(4681, U'ü')));
 }
 
 }  // namespace

@@ -3,7 +3,13 @@
 
 #include <random>
 
+#include "cipher/outlook.h"
+#include "cipher/outside_characters.h"
+#include "cipher/padding.h"
+#include "cipher/recovered_text.h"
 #include "cipher/text_cipher.h"
+#include "cipher/text_length.h"
+#include "cipher/zero_groups.h"
 #include "sample_texts.h"
 
 namespace {
@@ -32,7 +38,7 @@ TEST(SpacesToEncrypt, FindsTheSmallestCountThatEncryptsAndComesBack) {
         if (encrypts(text)) {
             continue;
         }
-        const auto spaces = kCipher.spacesToEncrypt(text);
+        const auto spaces = cipher::spacesToEncrypt(kCipher, text);
         if (!spaces) {
             continue;
         }
@@ -48,8 +54,8 @@ TEST(SpacesToEncrypt, FindsTheSmallestCountThatEncryptsAndComesBack) {
 }
 
 TEST(SpacesToEncrypt, StaysWithinTheLengthLimit) {
-    EXPECT_EQ(kCipher.spacesToEncrypt(std::u32string(4681, U'A')), std::nullopt);
-    EXPECT_EQ(kCipher.spacesToEncrypt(std::u32string(4682, U'A')), std::nullopt);
+    EXPECT_EQ(cipher::spacesToEncrypt(kCipher, std::u32string(4681, U'A')), std::nullopt);
+    EXPECT_EQ(cipher::spacesToEncrypt(kCipher, std::u32string(4682, U'A')), std::nullopt);
     // One place left: the only offer can be a single space. Texts that end
     // in a space and encrypt give, without it, 4,680 characters that a
     // single space helps (unless they encrypt already).
@@ -66,7 +72,7 @@ TEST(SpacesToEncrypt, StaysWithinTheLengthLimit) {
             continue;
         }
         ++offered;
-        EXPECT_EQ(kCipher.spacesToEncrypt(text), std::optional<std::size_t>(1));
+        EXPECT_EQ(cipher::spacesToEncrypt(kCipher, text), std::optional<std::size_t>(1));
     }
     EXPECT_GT(offered, 10);
 }
@@ -77,7 +83,7 @@ TEST(SpacesToEncrypt, NeverOffersMoreSpacesThanTheLimitLeavesRoom) {
     int refused = 0;
     for (int round = 0; round < 30; ++round) {
         const std::u32string text = samples::alphabetText(kCipher, length(random), random);
-        const auto spaces = kCipher.spacesToEncrypt(text);
+        const auto spaces = cipher::spacesToEncrypt(kCipher, text);
         if (spaces) {
             ASSERT_LE(text.size() + *spaces, 4681u);
             ASSERT_TRUE(encrypts(withSpaces(text, *spaces)));
@@ -104,7 +110,7 @@ TEST(DecryptLeniently, BringsBackEveryCharacterButMarksTheLostOnes) {
             continue;
         }
         ++checked;
-        ASSERT_EQ(kCipher.decryptTextLeniently(kCipher.encryptText(text)), expected);
+        ASSERT_EQ(cipher::decryptTextLeniently(kCipher, kCipher.encryptText(text)), expected);
     }
     EXPECT_GT(checked, 100);
 }
@@ -116,32 +122,32 @@ TEST(DecryptLeniently, AgreesWithDecryptTextWhereverThatSucceeds) {
         const auto cipherText = samples::alphabetText(kCipher, 1 + round % 30, random);
         try {
             const auto strict = kCipher.decryptText(cipherText);
-            ASSERT_EQ(kCipher.decryptTextLeniently(cipherText), strict);
+            ASSERT_EQ(cipher::decryptTextLeniently(kCipher, cipherText), strict);
             ++agreed;
         } catch (const cipher::ZeroGroupError&) {
         }
     }
     EXPECT_GT(agreed, 200);
-    EXPECT_EQ(kCipher.decryptTextLeniently(U"Tb9vîf"), U"Text\uFFFD\uFFFD");
-    EXPECT_THROW((void)kCipher.decryptTextLeniently(std::u32string(4682, U'a')),
+    EXPECT_EQ(cipher::decryptTextLeniently(kCipher, U"Tb9vîf"), U"Text\uFFFD\uFFFD");
+    EXPECT_THROW((void)cipher::decryptTextLeniently(kCipher, std::u32string(4682, U'a')),
                  cipher::TextTooLongError);
 }
 
 TEST(LostCharacters, CountsWhatCannotComeBackByKindAndLineBreaksApart) {
-    const auto initial = kCipher.lostCharacters(U"Text\r\n");
+    const auto initial = cipher::charactersOutside(kCipher, U"Text\r\n");
     EXPECT_EQ(initial.count, 0u);
     EXPECT_EQ(initial.lineBreaks, 1u);
-    EXPECT_EQ(initial.outsideAlphabet(), 1u);
+    EXPECT_EQ(initial.withLineBreaks(), 1u);
 
-    const auto mixed = kCipher.lostCharacters(U"a\tÉßÉ\U0001F600 é\u00A0\r\n\r\t\n");
+    const auto mixed = cipher::charactersOutside(kCipher, U"a\tÉßÉ\U0001F600 é\u00A0\r\n\r\t\n");
     EXPECT_EQ(mixed.count, 9u);
     EXPECT_EQ(mixed.lineBreaks, 1u);
-    const std::vector<cipher::LostCharacter> kinds = {
+    const std::vector<cipher::OutsideCharacter> kinds = {
         {U'\t', 2}, {U'É', 2}, {U'ß', 1}, {U'\U0001F600', 1}, {0x00A0, 1}, {U'\r', 1}, {U'\n', 1}};
     EXPECT_EQ(mixed.kinds, kinds);
 
-    EXPECT_FALSE(kCipher.lostCharacters(U"Hello, world!").any());
-    EXPECT_EQ(kCipher.lostCharacters(U"Hello, world!").outsideAlphabet(), 0u);
+    EXPECT_FALSE(cipher::charactersOutside(kCipher, U"Hello, world!").any());
+    EXPECT_EQ(cipher::charactersOutside(kCipher, U"Hello, world!").withLineBreaks(), 0u);
 }
 
 }  // namespace

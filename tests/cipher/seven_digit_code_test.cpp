@@ -54,9 +54,25 @@ TEST(SevenDigitCode, AdddecryptReportsAZeroGroupByItsNumberAndAppendsNothing) {
 TEST(SevenDigitCode, AdddecryptRefusesGroupsOutsideTheBitsOrNotMadeOfDigits) {
     std::u32string text;
     const std::string bits = "00000010000011";
+    // Refused for its place, before any digit is read: a start of 0 would
+    // otherwise read the byte before the bit string.
     for (std::int16_t start : std::initializer_list<std::int16_t>{-1, 0, 9, 14, 32767}) {
-        EXPECT_THROW(kCipher.adddecrypt(start, text, bits), std::invalid_argument) << start;
+        try {
+            kCipher.adddecrypt(start, text, bits);
+            ADD_FAILURE() << "start " << start << " was accepted";
+        } catch (const std::invalid_argument& error) {
+            EXPECT_NE(std::string(error.what())
+                          .find("no group of seven digits starts at position " +
+                                std::to_string(start) + " "),
+                      std::string::npos)
+                << error.what();
+        }
     }
+    // The first and last groups are in range.
+    kCipher.adddecrypt(1, text, bits);
+    kCipher.adddecrypt(8, text, bits);
+    EXPECT_EQ(text, U"AC");
+    text.clear();
     EXPECT_THROW(kCipher.adddecrypt(1, text, "00000a1"), std::invalid_argument);
     EXPECT_THROW(kCipher.adddecrypt(1, text, "000001"), std::invalid_argument);
     EXPECT_TRUE(text.empty());

@@ -3,6 +3,11 @@
 
 #include <vector>
 
+#include "cipher/character_codes.h"
+#include "cipher/offered_line.h"
+#include "cipher/padding.h"
+#include "cipher/zero_groups.h"
+
 namespace samples {
 
 std::u32string alphabetText(const cipher::TextCipher& cipher, std::size_t length,
@@ -51,16 +56,30 @@ const std::u32string& outsideCharacters() {
     return characters;
 }
 
-std::u32string encryptable(const cipher::TextCipher& cipher, const std::u32string& text) {
-    if (cipher.encrypts(text)) {
+std::u32string encryptable(const cipher::TextCipher& cipher, const std::u32string& note) {
+    std::u32string coded = cipher::withCodes(cipher, note);
+    if (cipher::encrypts(cipher, coded)) {
+        return coded;
+    }
+    const auto line = cipher::offeredLine(cipher, coded);
+    return line ? coded + cipher::additionOf(*line) : std::u32string();
+}
+
+std::u32string cipherTextOf(const cipher::TextCipher& cipher, const std::u32string& note) {
+    return cipher.encryptText(encryptable(cipher, note));
+}
+
+std::u32string encryptableWithoutCodes(const cipher::TextCipher& cipher,
+                                       const std::u32string& text) {
+    if (cipher::encrypts(cipher, text)) {
         return text;
     }
-    const auto padding = cipher.paddingToEncrypt(text);
+    const auto padding = cipher::paddingToEncrypt(cipher, text);
     return padding ? text + padding->characters : std::u32string();
 }
 
-std::u32string cipherTextOf(const cipher::TextCipher& cipher, const std::u32string& text) {
-    return cipher.encryptText(encryptable(cipher, text));
+std::u32string earlierCipherTextOf(const cipher::TextCipher& cipher, const std::u32string& text) {
+    return cipher.encryptText(encryptableWithoutCodes(cipher, text));
 }
 
 }  // namespace samples

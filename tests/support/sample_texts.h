@@ -24,11 +24,22 @@ std::u32string textThatEncrypts(const cipher::TextCipher& cipher, std::size_t le
 // (and one) are kept.
 std::u32string repairedToEncrypt(const cipher::TextCipher& cipher, const std::u32string& start);
 
-// The text with the padding that Encrypt Text offers, where it needs one.
-std::u32string encryptable(const cipher::TextCipher& cipher, const std::u32string& text);
+// The note as Encrypt Text hands it to the cipher, taking any offer: with its
+// codes, and with the offer's line where it needs one. Empty when no offer helps.
+std::u32string encryptable(const cipher::TextCipher& cipher, const std::u32string& note);
 
-// The cipher text of encryptable(text).
-std::u32string cipherTextOf(const cipher::TextCipher& cipher, const std::u32string& text);
+// The cipher text Encrypt Text writes for the note, taking any offer.
+std::u32string cipherTextOf(const cipher::TextCipher& cipher, const std::u32string& note);
+
+// The text as an earlier version of the program handed it to the cipher:
+// without codes, so that characters outside the alphabet become zero groups,
+// and with the fewest characters that let it encrypt appended, on no line of
+// their own. Empty when none help.
+std::u32string encryptableWithoutCodes(const cipher::TextCipher& cipher,
+                                       const std::u32string& text);
+
+// The cipher text an earlier version wrote: of encryptableWithoutCodes(text).
+std::u32string earlierCipherTextOf(const cipher::TextCipher& cipher, const std::u32string& text);
 
 // Code points outside the alphabet, from control characters to an emoji.
 const std::u32string& outsideCharacters();

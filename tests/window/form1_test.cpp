@@ -216,21 +216,35 @@ void Form1Test::typedAndPastedLineEndsReachTheCipherAsCarriageReturnLineFeed() {
 
 void Form1Test::keepsNoBreakSpaceAndLineSeparatorAsTheyAre() {
     const std::u32string plain = U"a\u00A0b\u2028cdefghijk";
-    const QString expected = toQString(cipher.encryptText(plain));
-    QVERIFY(expected != toQString(cipher.encryptText(U"a b\ncdefghijk")));
+    const QString expected = toQString(samples::cipherTextOf(cipher, plain));
+    QVERIFY(expected != toQString(samples::cipherTextOf(cipher, U"a b\ncdefghijk")));
 
     driver->note()->setPlainText(toQString(plain));
+    driver->answerNextMessage(Qt::Key_A, Qt::AltModifier);
     driver->press(Qt::Key_E);
     QCOMPARE(driver->note()->toPlainText(), expected);
+    driver->press(Qt::Key_D);
+    QCOMPARE(readNote(*driver->note()), plain);
 }
 
 void Form1Test::countsACharacterBeyondTheBasicPlaneOnce() {
-    // 4,681 characters, 4,682 UTF-16 units: within the limit.
-    driver->note()->setPlainText(QString(4680, QChar(0x00FC)) + toQString(U"\U0001F600"));
+    // 4,673 characters, 4,674 UTF-16 units; the emoji travels as "&#128512;",
+    // which brings the text to the limit.
+    const QString emoji = toQString(U"\U0001F600");
+    driver->note()->setPlainText(QString(4672, QChar(0x00FC)) + emoji);
     driver->answerNextMessage(Qt::Key_Escape);
     driver->press(Qt::Key_E);
     QVERIFY2(!driver->lastMessage().shown, qPrintable(driver->lastMessage().text));
     QCOMPARE(driver->note()->toPlainText().toUcs4().size(), 4681);
+    driver->press(Qt::Key_D);
+    QCOMPARE(driver->note()->toPlainText(), QString(4672, QChar(0x00FC)) + emoji);
+
+    driver->note()->setPlainText(QString(4673, QChar(0x00FC)) + emoji);
+    driver->answerNextMessage(Qt::Key_Escape);
+    driver->press(Qt::Key_E);
+    QVERIFY2(driver->lastMessage().text.contains("counts 4,682 in this text, 1 too many. You see "
+                                                 "4,674 characters"),
+             qPrintable(driver->lastMessage().text));
 }
 
 void Form1Test::findsRunsOfWholeCharacters_data() {
@@ -266,10 +280,10 @@ void Form1Test::failureLeavesTheTextAndItsHistoryAlone_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("closeKey");
     QTest::addColumn<QString>("mentioned");
-    QTest::newRow("encrypt meets a zero group")
-        << int(Qt::Key_E) << "AB" << int(Qt::Key_Escape) << "Adding 1 space at the end";
-    QTest::newRow("decrypt meets a lost tab")
-        << int(Qt::Key_D) << toQString(samples::cipherTextOf(cipher, U"line\r\n\tindented"))
+    QTest::newRow("encrypt meets a zero group") << int(Qt::Key_E) << "AB" << int(Qt::Key_Escape)
+                                                << "Adding a line of 1 character (.) at the end";
+    QTest::newRow("decrypt meets a tab an earlier version lost")
+        << int(Qt::Key_D) << toQString(samples::earlierCipherTextOf(cipher, U"line\r\n\tindented"))
         << int(Qt::Key_Return) << "1 character of this note cannot come back";
     QTest::newRow("encrypt too long") << int(Qt::Key_E) << QString(4682, 'a') << int(Qt::Key_Return)
                                       << "this text has 4,682, 1 too many";

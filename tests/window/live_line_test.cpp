@@ -14,7 +14,7 @@ using Run = std::pair<int, int>;
 QList<Run> markedRuns(const QPlainTextEdit& note) {
     QList<Run> runs;
     for (const QTextEdit::ExtraSelection& mark : note.extraSelections()) {
-        if (mark.format.underlineStyle() == QTextCharFormat::WaveUnderline) {
+        if (mark.format.underlineStyle() == QTextCharFormat::DotLine) {
             runs.append({mark.cursor.selectionStart(), mark.cursor.selectionEnd()});
         }
     }
@@ -37,7 +37,7 @@ class LiveLineTest : public QObject {
 
     void saysWhatEncryptTextWillDo_data();
     void saysWhatEncryptTextWillDo();
-    void marksExactlyTheCharactersThatCannotComeBack();
+    void marksExactlyTheCharactersThatTravelAsCodes();
     void marksFollowEditsWithinARun_data();
     void marksFollowEditsWithinARun();
     void plainFormsAreOneUndoableEdit();
@@ -65,7 +65,8 @@ void LiveLineTest::saysWhatEncryptTextWillDo_data() {
                               << false;
     QTest::newRow("needs an offer") << "AB"
                                     << "2 of 4,681 characters (a line break counts as two): "
-                                       "Encrypt Text will offer to add 1 space at the end."
+                                       "Encrypt Text will offer to add a line of 1 character (.) "
+                                       "at the end."
                                     << false;
     QTest::newRow("line breaks count twice")
         << "Hello\nyou"
@@ -76,18 +77,31 @@ void LiveLineTest::saysWhatEncryptTextWillDo_data() {
                                  "limit of 4,681."
                               << false;
     QTest::newRow("cannot be padded")
-        << QString(4681, '\t')
-        << "4,681 of 4,681 characters (a line break counts as two): Encrypt Text cannot take it "
-           "as it is; split it in two. 4,681 cannot come back: tab (4,681)."
+        << QString(2340, '\n')
+        << "4,680 of 4,681 characters (a line break counts as two): Encrypt Text cannot take it "
+           "as it is; split it in two."
         << false;
-    QTest::newRow("lost characters")
+    QTest::newRow("too long with codes")
+        << QString(4675, '\t')
+        << "18,700 characters (a line break counts as two, a code as its length): 14,019 over the "
+           "limit of 4,681. 4,675 characters travel as codes, 14,025 characters longer: tab as "
+           "&#9; (4,675)."
+        << false;
+    QTest::newRow("codes")
         << QString::fromUtf8("It\u2019s\tok\u00A0\u00C9\u00C9")
         << QString::fromUtf8(
-               "10 of 4,681 characters (a line break counts as two): Encrypt Text will "
-               "offer to add 1 character (;) at the end. 5 cannot come back: right single quote "
-               "\u2019, "
-               "tab, no-break space, \u00C9 (2).")
+               "38 of 4,681 characters (a line break counts as two, a code as its length): "
+               "Encrypt Text takes it as it is. 5 characters travel as codes, 28 characters "
+               "longer: right single quote \u2019 as &rsquo;, tab as &#9;, no-break space as "
+               "&nbsp;, \u00C9 as &Eacute; (2).")
         << true;
+    QTest::newRow("an ampersand travels as a code only beside others")
+        << QString::fromUtf8("Tom & Jerry \u00C9")
+        << QString::fromUtf8(
+               "24 of 4,681 characters (a line break counts as two, a code as its length): "
+               "Encrypt Text takes it as it is. 2 characters travel as codes, 11 characters "
+               "longer: & as &amp;, \u00C9 as &Eacute;.")
+        << false;
 }
 
 void LiveLineTest::saysWhatEncryptTextWillDo() {
@@ -103,18 +117,19 @@ void LiveLineTest::saysWhatEncryptTextWillDo() {
     expectWindowSizeKept();
 }
 
-void LiveLineTest::marksExactlyTheCharactersThatCannotComeBack() {
-    driver->paste(QString::fromUtf8("a\u2019b\t\tc\u00C9\nd\U0001F600e"));
+void LiveLineTest::marksExactlyTheCharactersThatTravelAsCodes() {
+    driver->paste(QString::fromUtf8("a\u2019b\t\tc\u00C9\nd\U0001F600e&"));
     const QString before = driver->note()->toPlainText();
     const int undoSteps = driver->note()->document()->availableUndoSteps();
     const int caret = driver->note()->textCursor().position();
     // The emoji takes two places in the document; the line end is no mark.
-    QCOMPARE(markedRuns(*driver->note()), QList<Run>({{1, 2}, {3, 5}, {6, 7}, {9, 11}}));
+    QCOMPARE(markedRuns(*driver->note()), QList<Run>({{1, 2}, {3, 5}, {6, 7}, {9, 11}, {12, 13}}));
     QCOMPARE(driver->note()->toPlainText(), before);
     QCOMPARE(driver->note()->document()->availableUndoSteps(), undoSteps);
     QCOMPARE(driver->note()->textCursor().position(), caret);
 
-    driver->paste("Hello\nworld");
+    // An ampersand travels as a code only when the note needs codes.
+    driver->paste("Tom & Jerry\nworld");
     QCOMPARE(markedRuns(*driver->note()), QList<Run>());
 }
 
@@ -156,7 +171,8 @@ void LiveLineTest::plainFormsAreOneUndoableEdit() {
     QCOMPARE(driver->note()->toPlainText(), QString::fromUtf8("\"It's...\" - \u00C9"));
     QCOMPARE(markedRuns(*driver->note()), QList<Run>({{12, 13}}));
     QVERIFY(driver->offer() == nullptr);
-    QVERIFY2(driver->status().endsWith("1 cannot come back: \u00C9."),
+    QVERIFY2(driver->status().endsWith("1 character travels as a code, 7 characters longer: "
+                                       "\u00C9 as &Eacute;."),
              qPrintable(driver->status()));
     expectWindowSizeKept();
 

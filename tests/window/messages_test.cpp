@@ -15,8 +15,9 @@ cipher::Padding padding(std::size_t spaces, const std::u32string& others) {
 }
 
 // Tabs and then É, as the cipher lists them: in order of first appearance.
-cipher::LostCharacters lost(std::size_t tabs, std::size_t accents, std::size_t lineBreaks = 0) {
-    cipher::LostCharacters characters{tabs + accents, lineBreaks, {}};
+cipher::OutsideCharacters strays(std::size_t tabs, std::size_t accents,
+                                 std::size_t lineBreaks = 0) {
+    cipher::OutsideCharacters characters{tabs + accents, lineBreaks, {}};
     if (tabs != 0) {
         characters.kinds.push_back({U'\t', tabs});
     }
@@ -26,14 +27,39 @@ cipher::LostCharacters lost(std::size_t tabs, std::size_t accents, std::size_t l
     return characters;
 }
 
-cipher::RecoveredText recovered(std::size_t lineBreaks, std::size_t marks) {
-    return {U"", lineBreaks, marks};
+// ß and then tabs, as they travel as codes.
+cipher::CodedCharacters coded(std::size_t sharpS, std::size_t tabs) {
+    cipher::CodedCharacters codes{sharpS + tabs, 6 * sharpS + 3 * tabs, {}};
+    if (sharpS != 0) {
+        codes.kinds.push_back({U'ß', sharpS, U"&szlig;"});
+    }
+    if (tabs != 0) {
+        codes.kinds.push_back({U'\t', tabs, U"&#9;"});
+    }
+    return codes;
+}
+
+cipher::DecryptedNote decrypted(std::size_t lineBreaks = 0, std::size_t marks = 0,
+                                std::size_t codes = 0, const std::u32string& offeredLine = U"",
+                                bool certain = true) {
+    cipher::DecryptedNote note;
+    note.lineBreaks = lineBreaks;
+    note.marks = marks;
+    note.codes = codes;
+    note.offeredLine = offeredLine;
+    note.lineBreaksCertain = certain;
+    return note;
 }
 
 cipher::Outlook outlook(std::size_t length, cipher::Outlook::Verdict verdict,
-                        std::optional<cipher::Padding> padding = {},
-                        cipher::LostCharacters lostCharacters = {}) {
-    return {{length, 0}, verdict, std::move(padding), std::move(lostCharacters), false};
+                        std::optional<cipher::Padding> line = {},
+                        cipher::CodedCharacters codes = {}) {
+    cipher::Outlook outlook;
+    outlook.length = {length, 0, codes.addedLength};
+    outlook.verdict = verdict;
+    outlook.padding = std::move(line);
+    outlook.codes = std::move(codes);
+    return outlook;
 }
 
 }  // namespace
@@ -57,75 +83,93 @@ void MessagesTest::readsAsWritten_data() {
         QTest::newRow(name) << shown << expected;
     };
 
-    row("caption, 1 space", Messages::paddingCaption(padding(1, U"")), "&Add 1 space at the end");
-    row("caption, 2 spaces", Messages::paddingCaption(padding(2, U"")), "&Add 2 spaces at the end");
-    row("caption, 1 character", Messages::paddingCaption(padding(0, U"a")),
-        "&Add 1 character at the end");
+    row("caption, 1 space", Messages::paddingCaption(padding(1, U"")),
+        "&Add a line of 1 space at the end");
+    row("caption, 2 spaces", Messages::paddingCaption(padding(2, U"")),
+        "&Add a line of 2 spaces at the end");
+    row("caption, 1 character", Messages::paddingCaption(padding(0, U".")),
+        "&Add a line of 1 character at the end");
     row("caption, 1,000 characters",
         Messages::paddingCaption(padding(0, std::u32string(1000, 'a'))),
-        "&Add 1,000 characters at the end");
-    row("caption, 1 and 1", Messages::paddingCaption(padding(1, U"a")),
-        "&Add 1 space and 1 other character at the end");
-    row("caption, 12 and 2", Messages::paddingCaption(padding(12, U"a5")),
-        "&Add 12 spaces and 2 other characters at the end");
+        "&Add a line of 1,000 characters at the end");
+    row("caption, 1 and 1", Messages::paddingCaption(padding(1, U".")),
+        "&Add a line of 1 space and 1 other character at the end");
+    row("caption, 12 and 2", Messages::paddingCaption(padding(12, U"a.")),
+        "&Add a line of 12 spaces and 2 other characters at the end");
 
     row("encrypted, whole", Messages::encrypted({}, nullptr),
         "Encrypted. Decrypt Text brings the text back whole. Ctrl+Z restores the text.");
-    const cipher::Padding added = padding(3, U"a");
-    row("encrypted, padded", Messages::encrypted({}, &added),
-        "Encrypted, with 3 spaces and 1 other character (a) added at the end. Decrypt Text brings "
-        "the text back whole, with what was added at the end. Ctrl+Z restores the text.");
-    row("encrypted, 1 lost", Messages::encrypted(lost(1, 0), nullptr),
-        "Encrypted. 1 character cannot come back when you decrypt: tab. Ctrl+Z restores the text.");
-    row("encrypted, 3 lost", Messages::encrypted(lost(2, 1), nullptr),
-        "Encrypted. 3 characters cannot come back when you decrypt: tab (2), É. Ctrl+Z restores "
-        "the text.");
+    const cipher::Padding added = padding(3, U".");
+    row("encrypted, with a line", Messages::encrypted({}, &added),
+        "Encrypted, with a line of 3 spaces and 1 other character (.) added at the end. Decrypt "
+        "Text takes that line off and brings the text back whole. Ctrl+Z restores the text.");
+    row("encrypted, 1 code", Messages::encrypted(coded(0, 1), nullptr),
+        "Encrypted. 1 character travels as a code: tab as &#9;. Decrypt Text brings the text "
+        "back whole. Ctrl+Z restores the text.");
+    row("encrypted, 3 codes and a line", Messages::encrypted(coded(2, 1), &added),
+        "Encrypted, with a line of 3 spaces and 1 other character (.) added at the end. 3 "
+        "characters travel as codes: ß as &szlig; (2), tab as &#9;. Decrypt Text takes that line "
+        "off and brings the text back whole. Ctrl+Z restores the text.");
 
-    row("decrypted", Messages::decrypted(recovered(0, 0)),
+    row("decrypted", Messages::decrypted(decrypted()),
         "Decrypted. Ctrl+Z restores the cipher text.");
-    row("decrypted, 1 line break", Messages::decrypted(recovered(1, 0)),
+    row("decrypted, 1 line break", Messages::decrypted(decrypted(1)),
         "Decrypted, with 1 line break put back. Ctrl+Z restores the cipher text.");
-    row("decrypted, 1,234 line breaks and 1 mark", Messages::decrypted(recovered(1234, 1)),
+    row("decrypted, 1,234 line breaks and 1 mark", Messages::decrypted(decrypted(1234, 1)),
         "Decrypted, with 1,234 line breaks put back. 1 character could not come back and is "
         "marked �. Ctrl+Z restores the cipher text.");
-    row("decrypted, 2 marks", Messages::decrypted(recovered(0, 2)),
+    row("decrypted, 2 marks", Messages::decrypted(decrypted(0, 2)),
         "Decrypted. 2 characters could not come back and are marked �. Ctrl+Z restores the cipher "
         "text.");
+    row("decrypted, 2 line breaks that may be lost characters",
+        Messages::decrypted(decrypted(2, 1, 0, U"", false)),
+        "Decrypted, with 2 line breaks put back. 1 character could not come back and is marked "
+        "�. Two such characters side by side look like a line break, so a line break may stand "
+        "for two of them. Ctrl+Z restores the cipher text.");
+    row("decrypted, 1 code", Messages::decrypted(decrypted(0, 0, 1)),
+        "Decrypted. 1 code was read back as its character. Ctrl+Z restores the cipher text.");
+    row("decrypted, 2 codes and the line", Messages::decrypted(decrypted(3, 0, 2, U"\r\n .")),
+        "Decrypted, with 3 line breaks put back. 2 codes were read back as their characters. The "
+        "line that Encrypt Text had added at the end was taken off: Ctrl+Z shows it, and Ctrl+Z "
+        "again restores the cipher text.");
 
-    row("with 1 stray", Messages::decryptedWithStrays(lost(1, 0), false),
+    row("with 1 stray", Messages::decryptedWithStrays(strays(1, 0), false),
         "Decrypted, but the cipher text held 1 character that no cipher text has (tab), so the "
         "result is likely garbled. Ctrl+Z restores the cipher text.");
     row("with 1 line break and 1 stray, offered",
-        Messages::decryptedWithStrays(lost(1, 0, 1), true),
+        Messages::decryptedWithStrays(strays(1, 0, 1), true),
         "Decrypted, but the cipher text held 2 characters that no cipher text has (line break, "
         "tab), so the result is likely garbled. Decrypt Without Them removes such characters and "
         "decrypts again. Ctrl+Z restores the cipher text.");
-    row("without 1 stray", Messages::decryptedWithoutStrays(lost(0, 0, 1), recovered(0, 0)),
+    row("without 1 stray", Messages::decryptedWithoutStrays(strays(0, 0, 1), decrypted()),
         "Decrypted without the 1 character that the cipher text had picked up (line break). "
         "Ctrl+Z restores the cipher text as it was.");
     row("without 2 strays, 1 line break back",
-        Messages::decryptedWithoutStrays(lost(0, 0, 2), recovered(1, 0)),
+        Messages::decryptedWithoutStrays(strays(0, 0, 2), decrypted(1)),
         "Decrypted without the 2 characters that the cipher text had picked up (line break (2)). "
         "1 line break was put back. Ctrl+Z restores the cipher text as it was.");
-    row("without 1 stray, 2 line breaks back",
-        Messages::decryptedWithoutStrays(lost(1, 0), recovered(2, 0)),
+    row("without 1 stray, 2 line breaks, the line",
+        Messages::decryptedWithoutStrays(strays(1, 0), decrypted(2, 0, 0, U"\r\n.")),
         "Decrypted without the 1 character that the cipher text had picked up (tab). 2 line "
-        "breaks were put back. Ctrl+Z restores the cipher text as it was.");
+        "breaks were put back. The line that Encrypt Text had added at the end was taken off: "
+        "Ctrl+Z shows it, and Ctrl+Z again restores the cipher text as it was.");
 
     row("outlook, as it is", Messages::outlook(outlook(12, Verdict::AsItIs)),
         "12 of 4,681 characters (a line break counts as two): Encrypt Text takes it as it is.");
-    row("outlook, padding",
-        Messages::outlook(outlook(4000, Verdict::NeedsPadding, padding(1, U""))),
-        "4,000 of 4,681 characters (a line break counts as two): Encrypt Text will offer to add 1 "
-        "space at the end.");
-    row("outlook, no padding, 1 lost",
-        Messages::outlook(outlook(4681, Verdict::CannotBePadded, {}, lost(0, 1))),
-        "4,681 of 4,681 characters (a line break counts as two): Encrypt Text cannot take it as "
-        "it is; split it in two. 1 cannot come back: É.");
-    row("outlook, 1 too many, 2 lost",
-        Messages::outlook(outlook(4682, Verdict::TooLong, {}, lost(0, 2))),
-        "4,682 characters (a line break counts as two): 1 over the limit of 4,681. 2 cannot come "
-        "back: É (2).");
+    row("outlook, a line",
+        Messages::outlook(outlook(4000, Verdict::NeedsPadding, padding(0, U"."))),
+        "4,000 of 4,681 characters (a line break counts as two): Encrypt Text will offer to add a "
+        "line of 1 character (.) at the end.");
+    row("outlook, no line, 1 code",
+        Messages::outlook(outlook(4681, Verdict::CannotBePadded, {}, coded(1, 0))),
+        "4,681 of 4,681 characters (a line break counts as two, a code as its length): Encrypt "
+        "Text cannot take it as it is; split it in two. 1 character travels as a code, 6 "
+        "characters longer: ß as &szlig;.");
+    row("outlook, 1 too many, 3 codes",
+        Messages::outlook(outlook(4682, Verdict::TooLong, {}, coded(1, 2))),
+        "4,682 characters (a line break counts as two, a code as its length): 1 over the limit of "
+        "4,681. 3 characters travel as codes, 12 characters longer: ß as &szlig;, tab as &#9; "
+        "(2).");
 
     row("too long by 1", Messages::tooLong(Command::Encrypt, {4682, 0}),
         "This text is too long for Encrypt Text: the cipher takes at most 4,681 characters at a "
@@ -143,47 +187,55 @@ void MessagesTest::readsAsWritten_data() {
         "line break reaches the cipher as two, a carriage return and a line feed, and this text "
         "has 2 line breaks.\n\nShorten it by 2 characters (a line break counts as two), or "
         "transform it in pieces. The text has not been changed.");
+    row("too long with codes", Messages::tooLong(Command::Encrypt, {4690, 0, 12}),
+        "This text is too long for Encrypt Text: the cipher takes at most 4,681 characters at a "
+        "time, and counts 4,690 in this text, 9 too many. You see 4,678 characters, but the "
+        "codes for characters outside the cipher's alphabet add 12 characters.\n\nShorten it by 9 "
+        "characters (a line break counts as two, a code as its length), or transform it in "
+        "pieces. The text has not been changed.");
+    row("too long with a line break and codes", Messages::tooLong(Command::Encrypt, {4682, 1, 6}),
+        "This text is too long for Encrypt Text: the cipher takes at most 4,681 characters at a "
+        "time, and counts 4,682 in this text, 1 too many. You see 4,675 characters, but each "
+        "line break reaches the cipher as two, a carriage return and a line feed, and this text "
+        "has 1 line break, and the codes for characters outside the cipher's alphabet add 6 "
+        "characters.\n\nShorten it by 1 character (a line break counts as two, a code as its "
+        "length), or transform it in pieces. The text has not been changed.");
 
     const QString byChance =
         "Encrypt Text cannot take this text as it stands: its digits happen to fall into a "
         "pattern that the cipher has no character for. This happens by chance to some texts.\n\n";
-    row("offer, whole", Messages::paddingOffer(padding(0, U"a"), {}),
-        (byChance + "Adding 1 character (a) at the end lets it encrypt. Decrypt Text then gives "
-                    "the text back whole, with what was added at the end."));
-    row("offer, 1 lost", Messages::paddingOffer(padding(2, U""), lost(1, 0)),
-        (byChance + "Adding 2 spaces at the end lets it encrypt. Decrypt Text then gives the text "
-                    "back with what was added at the end, except 1 character that is not in the "
-                    "cipher's alphabet: tab."));
-    row("offer, 2 lost", Messages::paddingOffer(padding(1, U""), lost(1, 1)),
-        (byChance + "Adding 1 space at the end lets it encrypt. Decrypt Text then gives the text "
-                    "back with what was added at the end, except 2 characters that are not in "
-                    "the cipher's alphabet: tab, É."));
+    row("offer, 1 character", Messages::paddingOffer(padding(0, U".")),
+        (byChance + "Adding a line of 1 character (.) at the end lets it encrypt. Decrypt Text "
+                    "takes that line off again and gives the text back whole."));
+    row("offer, 2 spaces and 2 others", Messages::paddingOffer(padding(2, U"a.")),
+        (byChance + "Adding a line of 2 spaces and 2 other characters (a, .) at the end lets it "
+                    "encrypt. Decrypt Text takes that line off again and gives the text back "
+                    "whole."));
     row("no padding", Messages::noPadding(),
-        (byChance + "Characters added at the end cannot help here: the text leaves too little "
-                    "room within the cipher's limit of 4,681 characters. Encrypt it in two "
-                    "shorter pieces instead. The text has not been changed."));
+        (byChance + "A line added at the end cannot help here: the text leaves too little room "
+                    "within the cipher's limit of 4,681 characters. Encrypt it in two shorter "
+                    "pieces instead. The text has not been changed."));
 
     const QString anyway =
         "Decrypt Anyway decrypts everything else and puts � where a character cannot come back.";
-    row("problem, 1 mark", Messages::decryptProblem(recovered(0, 1), {}, false),
-        ("1 character of this note cannot come back. Either the note held a character outside "
-         "the cipher's alphabet when it was encrypted (a tab, for instance, or a letter such as "
-         "É), or this is not a text that Encrypt Text made.\n\n" +
-         anyway));
-    row("problem, 3 marks", Messages::decryptProblem(recovered(0, 3), {}, false),
-        ("3 characters of this note cannot come back. Either the note held a character outside "
-         "the cipher's alphabet when it was encrypted (a tab, for instance, or a letter such as "
-         "É), or this is not a text that Encrypt Text made.\n\n" +
-         anyway));
+    const QString earlier =
+        " Either an earlier version of Text Cipher encrypted it from a note with a character "
+        "outside the cipher's alphabet (a tab, for instance, or a letter such as É), which that "
+        "version could not keep, or this is not a text that Encrypt Text made.\n\n";
+    row("problem, 1 mark", Messages::decryptProblem(decrypted(0, 1), {}, false),
+        "1 character of this note cannot come back." + earlier + anyway);
+    row("problem, 3 marks, line breaks that may be more",
+        Messages::decryptProblem(decrypted(2, 3, 0, U"", false), {}, false),
+        "At least 3 characters of this note cannot come back." + earlier + anyway);
     const QString pickedUp =
         " Encrypt Text writes only characters of the cipher's alphabet, so they were probably "
         "picked up on the way, in a mail or a chat.\n\n";
     row("problem, 1 stray, clean without",
-        Messages::decryptProblem(recovered(0, 1), lost(0, 0, 1), true),
+        Messages::decryptProblem(decrypted(0, 1), strays(0, 0, 1), true),
         ("This text holds 1 character that no cipher text has: line break." + pickedUp +
          "Decrypt Without Them removes such characters and decrypts the rest in full. " + anyway));
     row("problem, 2 strays, not clean",
-        Messages::decryptProblem(recovered(0, 1), lost(1, 0, 1), false),
+        Messages::decryptProblem(decrypted(0, 1), strays(1, 0, 1), false),
         ("This text holds 2 characters that no cipher text has: line break, tab." + pickedUp +
          "Even without such characters the text does not decrypt in full. " + anyway));
 }

@@ -4,7 +4,15 @@
 #include <memory>
 #include <random>
 
+#include "cipher/character_codes.h"
+#include "cipher/decrypted_note.h"
+#include "cipher/offered_line.h"
+#include "cipher/outlook.h"
+#include "cipher/outside_characters.h"
+#include "cipher/padding.h"
+#include "cipher/recovered_text.h"
 #include "cipher/text_cipher.h"
+#include "cipher/zero_groups.h"
 #include "sample_texts.h"
 #include "window_driver.h"
 
@@ -50,13 +58,15 @@ class NotesTest : public QObject {
     void tooLongMessageCountsAsTheUserDoes();
 
   private:
-    // Encrypts what the text area holds, taking any offer, and returns
-    // what Decrypt Text must bring back.
+    // Encrypts what the text area holds, taking any offer, and returns the
+    // line that the offer added, if any.
     std::u32string encryptTakingAnyOffer() {
-        const std::u32string padded = samples::encryptable(cipher, readNote(*driver->note()));
+        const std::u32string note = readNote(*driver->note());
+        const std::u32string added =
+            samples::encryptable(cipher, note).substr(cipher::withCodes(cipher, note).size());
         driver->answerNextMessage(Qt::Key_A, Qt::AltModifier);
         driver->press(Qt::Key_E);
-        return padded;
+        return added;
     }
     // The cipher text of a note made so that adding stray at where either
     // meets a zero group on decryption or does not.
@@ -81,21 +91,28 @@ void NotesTest::notesComeBackWithTheirLineBreaks_data() {
 void NotesTest::notesComeBackWithTheirLineBreaks() {
     QFETCH(QString, note);
     driver->paste(note);
-    const std::u32string expected = encryptTakingAnyOffer();
-    QCOMPARE(expected.substr(0, withCarriageReturns(note).size()), withCarriageReturns(note));
+    const std::u32string added = encryptTakingAnyOffer();
     const QString cipherText = driver->note()->toPlainText();
 
     driver->answerNextMessage(Qt::Key_Escape);
     driver->press(Qt::Key_D);
 
     QVERIFY2(!driver->lastMessage().shown, qPrintable(driver->lastMessage().text));
-    QCOMPARE(readNote(*driver->note()), expected);
+    QCOMPARE(readNote(*driver->note()), withCarriageReturns(note));
     const auto lineBreaks = static_cast<int>(note.count('\n'));
     QCOMPARE(driver->note()->document()->blockCount(), lineBreaks + 1);
     const QString count =
         lineBreaks == 1 ? QString("1 line break") : QString("%1 line breaks").arg(lineBreaks);
-    QCOMPARE(driver->status(),
-             "Decrypted, with " + count + " put back. Ctrl+Z restores the cipher text.");
+    const QString ending =
+        added.empty() ? QString("Ctrl+Z restores the cipher text.")
+                      : QString(
+                            "The line that Encrypt Text had added at the end was taken off: "
+                            "Ctrl+Z shows it, and Ctrl+Z again restores the cipher text.");
+    QCOMPARE(driver->status(), "Decrypted, with " + count + " put back. " + ending);
+    if (!added.empty()) {
+        driver->press(Qt::Key_Z);
+        QCOMPARE(readNote(*driver->note()), withCarriageReturns(note) + added);
+    }
     driver->press(Qt::Key_Z);
     QCOMPARE(driver->note()->toPlainText(), cipherText);
 }
@@ -117,7 +134,7 @@ QString NotesTest::travelled(const QString& stray, bool atStart, bool meetsZeroG
         const std::u32string picked =
             atStart ? stray.toStdU32String() + cipherText : cipherText + stray.toStdU32String();
         const bool zeroGroup =
-            cipher.decryptTextLeniently(picked).find(U'\uFFFD') != std::u32string::npos;
+            cipher::decryptTextLeniently(cipher, picked).find(U'\uFFFD') != std::u32string::npos;
         if (zeroGroup == meetsZeroGroup) {
             return toQString(picked);
         }
@@ -136,14 +153,15 @@ void NotesTest::strayCharactersMeetingAZeroGroupAreOfferedAway_data() {
     for (bool atStart : {false, true}) {
         const QString text = travelled("\r\n", atStart, true);
         QTest::newRow(atStart ? "line break at the start" : "line break at the end")
-            << text << toQString(cipher.alphabetOnly(text.toStdU32String())) << "line break";
+            << text << toQString(cipher::alphabetOnly(cipher, text.toStdU32String()))
+            << "line break";
     }
     // Long enough to wrap, and to meet a zero group once wrapped.
     for (int variant = 0; variant < 50; ++variant) {
         const std::u32string long_ = samples::cipherTextOf(
             cipher, QString("Variant %1. ").arg(variant).repeated(20).toStdU32String());
         const QString mail = wrapped(toQString(long_));
-        if (!cipher.decryptRestoringLineBreaks(mail.toStdU32String()).complete()) {
+        if (!cipher::decryptRestoringLineBreaks(cipher, mail.toStdU32String()).complete()) {
             QTest::newRow("wrapped every 76 characters")
                 << mail << toQString(long_) << "line break (";
             break;
@@ -156,7 +174,8 @@ void NotesTest::strayCharactersMeetingAZeroGroupAreOfferedAway() {
     QFETCH(QString, clean);
     QFETCH(QString, named);
     QVERIFY(!cipherText.isEmpty());
-    const std::u32string plain = cipher.decryptRestoringLineBreaks(clean.toStdU32String()).text;
+    const cipher::DecryptedNote decrypted = cipher::decryptNote(cipher, clean.toStdU32String());
+    const std::u32string& plain = decrypted.text;
     driver->paste(cipherText);
     const QString pasted = driver->note()->toPlainText();
     driver->answerNextMessage(Qt::Key_W, Qt::AltModifier);
@@ -174,10 +193,14 @@ void NotesTest::strayCharactersMeetingAZeroGroupAreOfferedAway() {
              qPrintable(driver->lastMessage().text));
     QCOMPARE(readNote(*driver->note()), plain);
     QVERIFY2(driver->status().startsWith("Decrypted without the "), qPrintable(driver->status()));
+    if (!decrypted.offeredLine.empty()) {
+        driver->press(Qt::Key_Z);
+        QCOMPARE(readNote(*driver->note()), decrypted.withOfferedLine());
+    }
     driver->press(Qt::Key_Z);
     QCOMPARE(driver->note()->toPlainText(), pasted);
     // The undo is an edit like any other: the live line is back.
-    QVERIFY2(driver->status().contains(" of 4,681 characters (a line break counts as two): "),
+    QVERIFY2(driver->status().contains(" of 4,681 characters (a line break counts as two"),
              qPrintable(driver->status()));
 }
 
@@ -186,14 +209,15 @@ void NotesTest::strayCharactersThatDecryptAreOfferedAwayInTheNote_data() {
     for (bool atStart : {false, true}) {
         const QString text = travelled("\r\n", atStart, false);
         QTest::newRow(atStart ? "line break at the start" : "line break at the end")
-            << text << toQString(cipher.alphabetOnly(text.toStdU32String())) << "(line break)";
+            << text << toQString(cipher::alphabetOnly(cipher, text.toStdU32String()))
+            << "(line break)";
     }
     std::mt19937 random(53);
     for (int variant = 0; variant < 200; ++variant) {
         const std::u32string mailed =
             samples::cipherTextOf(cipher, samples::alphabetText(cipher, 120, random));
         const QString mail = wrapped(toQString(mailed));
-        if (cipher.decryptTextLeniently(mail.toStdU32String()).find(U'\uFFFD') ==
+        if (cipher::decryptTextLeniently(cipher, mail.toStdU32String()).find(U'\uFFFD') ==
             std::u32string::npos) {
             QTest::newRow("wrapped every 76 characters")
                 << mail << toQString(mailed) << "(line break)";
@@ -201,8 +225,8 @@ void NotesTest::strayCharactersThatDecryptAreOfferedAwayInTheNote_data() {
         }
     }
     QTest::newRow("a tab inside") << travelled("\t", false, false)
-                                  << toQString(cipher.alphabetOnly(
-                                         travelled("\t", false, false).toStdU32String()))
+                                  << toQString(cipher::alphabetOnly(
+                                         cipher, travelled("\t", false, false).toStdU32String()))
                                   << "(tab)";
 }
 
@@ -213,8 +237,7 @@ void NotesTest::strayCharactersThatDecryptAreOfferedAwayInTheNote() {
     QVERIFY(!cipherText.isEmpty());
     driver->paste(cipherText);
     const QString pasted = driver->note()->toPlainText();
-    const std::u32string asItStands =
-        cipher.decryptRestoringLineBreaks(readNote(*driver->note())).text;
+    const std::u32string asItStands = cipher::decryptNote(cipher, readNote(*driver->note())).text;
     driver->answerNextMessage(Qt::Key_Escape);
     driver->press(Qt::Key_D);
 
@@ -232,13 +255,12 @@ void NotesTest::strayCharactersThatDecryptAreOfferedAwayInTheNote() {
 
     driver->takeOffer(Qt::Key_W);
     QCOMPARE(QApplication::focusWidget(), driver->note());
-    QCOMPARE(readNote(*driver->note()),
-             cipher.decryptRestoringLineBreaks(clean.toStdU32String()).text);
+    QCOMPARE(readNote(*driver->note()), cipher::decryptNote(cipher, clean.toStdU32String()).text);
     QVERIFY(driver->offer() == nullptr);
     driver->press(Qt::Key_Z);
     QCOMPARE(driver->note()->toPlainText(), pasted);
     // The undo is an edit like any other: the live line is back.
-    QVERIFY2(driver->status().contains(" of 4,681 characters (a line break counts as two): "),
+    QVERIFY2(driver->status().contains(" of 4,681 characters (a line break counts as two"),
              qPrintable(driver->status()));
 }
 

@@ -39,13 +39,6 @@
         </translation>
     </message>
     <message numerus="yes">
-        <source>Decrypt Text then gives the text back with what was added at the end, except %Ln characters that are not in the cipher&apos;s alphabet: %1.</source>
-        <translation>
-            <numerusform>Decrypt Text then gives the text back with what was added at the end, except %Ln character that is not in the cipher&apos;s alphabet: %1.</numerusform>
-            <numerusform>Decrypt Text then gives the text back with what was added at the end, except %Ln characters that are not in the cipher&apos;s alphabet: %1.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>%Ln characters of this note cannot come back.</source>
         <translation>
             <numerusform>%Ln character of this note cannot come back.</numerusform>
@@ -57,27 +50,6 @@
         <translation>
             <numerusform>This text holds %Ln character that no cipher text has: %1.</numerusform>
             <numerusform>This text holds %Ln characters that no cipher text has: %1.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>&amp;Add %Ln spaces at the end</source>
-        <translation>
-            <numerusform>&amp;Add %Ln space at the end</numerusform>
-            <numerusform>&amp;Add %Ln spaces at the end</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>&amp;Add %Ln characters at the end</source>
-        <translation>
-            <numerusform>&amp;Add %Ln character at the end</numerusform>
-            <numerusform>&amp;Add %Ln characters at the end</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%Ln characters cannot come back when you decrypt: %1.</source>
-        <translation>
-            <numerusform>%Ln character cannot come back when you decrypt: %1.</numerusform>
-            <numerusform>%Ln characters cannot come back when you decrypt: %1.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -116,10 +88,52 @@
         </translation>
     </message>
     <message numerus="yes">
-        <source>%Ln cannot come back: %1.</source>
+        <source>%Ln characters travel as codes: %1.</source>
         <translation>
-            <numerusform>%Ln cannot come back: %1.</numerusform>
-            <numerusform>%Ln cannot come back: %1.</numerusform>
+            <numerusform>%Ln character travels as a code: %1.</numerusform>
+            <numerusform>%Ln characters travel as codes: %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Shorten it by %Ln characters (a line break counts as two, a code as its length), or transform it in pieces.</source>
+        <translation>
+            <numerusform>Shorten it by %Ln character (a line break counts as two, a code as its length), or transform it in pieces.</numerusform>
+            <numerusform>Shorten it by %Ln characters (a line break counts as two, a code as its length), or transform it in pieces.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>At least %Ln characters of this note cannot come back.</source>
+        <translation>
+            <numerusform>At least %Ln character of this note cannot come back.</numerusform>
+            <numerusform>At least %Ln characters of this note cannot come back.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>&amp;Add a line of %Ln spaces at the end</source>
+        <translation>
+            <numerusform>&amp;Add a line of %Ln space at the end</numerusform>
+            <numerusform>&amp;Add a line of %Ln spaces at the end</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>&amp;Add a line of %Ln characters at the end</source>
+        <translation>
+            <numerusform>&amp;Add a line of %Ln character at the end</numerusform>
+            <numerusform>&amp;Add a line of %Ln characters at the end</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln codes were read back as their characters.</source>
+        <translation>
+            <numerusform>%Ln code was read back as its character.</numerusform>
+            <numerusform>%Ln codes were read back as their characters.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln characters travel as codes, %1 characters longer: %2.</source>
+        <translation>
+            <numerusform>%Ln character travels as a code, %1 characters longer: %2.</numerusform>
+            <numerusform>%Ln characters travel as codes, %1 characters longer: %2.</numerusform>
         </translation>
     </message>
 </context>

@@ -1,20 +1,24 @@
 // SPDX-License-Identifier: MIT
+#include "cipher/recovered_text.h"
+
 #include <algorithm>
 
-#include "cipher/recovered_text.h"
+#include "cipher/detail/alphabet_values.h"
 #include "cipher/text_cipher.h"
 
 namespace cipher {
 
 using namespace detail;
 
-RecoveredText TextCipher::decryptRestoringLineBreaks(std::u32string_view text) const {
-    const GroupValues values = groupValues(decryptBits(text));
+RecoveredText decryptRestoringLineBreaks(const TextCipher& cipher, std::u32string_view text) {
+    const GroupValues values = groupValues(cipher.decryptBits(text));
+    // Every group as its character, zero groups as marks for now.
+    const std::u32string characters = charactersAt(cipher, values, kReplacementCharacter);
     RecoveredText recovered;
     recovered.text.reserve(values.size());
     for (std::size_t group = 0; group < values.size();) {
         if (values[group] != 0) {
-            recovered.text += alphabet[values[group] - 1u];
+            recovered.text += characters[group];
             ++group;
             continue;
         }
@@ -23,7 +27,7 @@ RecoveredText TextCipher::decryptRestoringLineBreaks(std::u32string_view text) c
                          [](std::uint8_t value) { return value != 0; });
         const auto run = static_cast<std::size_t>(runEnd - values.begin()) - group;
         for (std::size_t pair = 0; pair < run / 2; ++pair) {
-            recovered.text += U"\r\n";
+            recovered.text += kLineBreak;
         }
         recovered.lineBreaks += run / 2;
         if (run % 2 != 0) {
@@ -33,6 +37,10 @@ RecoveredText TextCipher::decryptRestoringLineBreaks(std::u32string_view text) c
         group += run;
     }
     return recovered;
+}
+
+std::u32string decryptTextLeniently(const TextCipher& cipher, std::u32string_view text) {
+    return charactersAt(cipher, groupValues(cipher.decryptBits(text)), kReplacementCharacter);
 }
 
 }  // namespace cipher

@@ -1,0 +1,19 @@
+// SPDX-License-Identifier: MIT
+#include "cipher/zero_groups.h"
+
+#include <algorithm>
+
+#include "cipher/detail/group_values.h"
+#include "cipher/text_cipher.h"
+
+namespace cipher {
+
+bool encrypts(const TextCipher& cipher, std::u32string_view text) {
+    if (text.size() > kMaxTextLength) {
+        return false;
+    }
+    const detail::GroupValues values = detail::scatteredGroupValues(cipher.encodeText(text));
+    return std::find(values.begin(), values.end(), 0) == values.end();
+}
+
+}  // namespace cipher

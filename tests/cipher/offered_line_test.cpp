@@ -1,0 +1,128 @@
+// SPDX-License-Identifier: MIT
+#include "cipher/offered_line.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <random>
+
+#include "cipher/recovered_text.h"
+#include "cipher/text_cipher.h"
+#include "cipher/zero_groups.h"
+#include "sample_texts.h"
+
+namespace {
+
+const cipher::TextCipher kCipher;
+
+std::u32string withLineBreaks(std::u32string text, std::mt19937& random) {
+    std::uniform_int_distribution<std::size_t> place(0, text.size());
+    for (std::size_t breaks = text.size() / 40; breaks > 0; --breaks) {
+        std::size_t at = place(random);
+        if (at > 0 && text[at - 1] == U'\r') {
+            --at;
+        }
+        text.insert(at, cipher::kLineBreak);
+    }
+    return text;
+}
+
+TEST(OfferedLine, StartsOnALineOfItsOwnAndIsRecognisedForEveryOffer) {
+    std::mt19937 random(71);
+    std::uniform_int_distribution<std::size_t> length(500, 4000);
+    int offers = 0;
+    for (int round = 0; round < 200; ++round) {
+        const std::u32string text =
+            withLineBreaks(samples::alphabetText(kCipher, length(random), random), random);
+        if (text.size() > 4010 || cipher::encrypts(kCipher, text)) {
+            continue;
+        }
+        const auto line = cipher::offeredLine(kCipher, text);
+        ASSERT_TRUE(line.has_value()) << text.size();
+        ++offers;
+        const std::u32string added = cipher::additionOf(*line);
+        ASSERT_EQ(added.substr(0, 2), U"\r\n");
+        ASSERT_EQ(added.substr(2), line->characters);
+        ASSERT_TRUE(cipher::encrypts(kCipher, text + added));
+        // It is the fewest characters on that line: one fewer cannot help
+        // even as the character whose code is all ones.
+        const std::u32string fewer(line->characters.size() - 1, U'ü');
+        EXPECT_FALSE(cipher::encrypts(kCipher, text + cipher::kLineBreak.data() + fewer));
+        const auto decrypted =
+            cipher::decryptRestoringLineBreaks(kCipher, kCipher.encryptText(text + added));
+        ASSERT_EQ(cipher::offeredLineAtEnd(kCipher, decrypted.text), added.size());
+    }
+    EXPECT_GT(offers, 150);
+}
+
+TEST(OfferedLine, ThereIsOneForEveryTextOfUpTo4010Characters) {
+    // Line feeds are all zeros: only a line that fills the last row helps.
+    const auto most = cipher::offeredLine(kCipher, std::u32string(4010, U'\n'));
+    ASSERT_TRUE(most.has_value());
+    EXPECT_EQ(4010 + 2 + most->characters.size(), 4681u);
+    EXPECT_EQ(cipher::offeredLine(kCipher, std::u32string(4011, U'\n')), std::nullopt);
+    EXPECT_EQ(cipher::offeredLine(kCipher, std::u32string(4680, U'a')), std::nullopt);
+    EXPECT_EQ(cipher::offeredLine(kCipher, std::u32string(4681, U'a')), std::nullopt);
+    const auto shortest = cipher::offeredLine(kCipher, U"AB");
+    ASSERT_TRUE(shortest.has_value());
+    EXPECT_TRUE(cipher::encrypts(kCipher, U"AB\r\n" + shortest->characters));
+}
+
+TEST(OfferedLine, IsNotSeenWhereTheEndIsNotExactlyOne) {
+    const std::u32string text = U"AB";
+    const std::u32string line = cipher::offeredLine(kCipher, text)->characters;
+    const std::u32string withLine = text + U"\r\n" + line;
+    EXPECT_EQ(cipher::offeredLineAtEnd(kCipher, withLine), 2 + line.size());
+    // One character more or less, another character, no line break, a text
+    // before it that encrypts by itself.
+    EXPECT_EQ(cipher::offeredLineAtEnd(kCipher, withLine + U" "), 0u);
+    EXPECT_EQ(cipher::offeredLineAtEnd(kCipher, withLine.substr(0, withLine.size() - 1)), 0u);
+    std::u32string changed = withLine;
+    changed.back() = changed.back() == U'a' ? U'b' : U'a';
+    EXPECT_EQ(cipher::offeredLineAtEnd(kCipher, changed), 0u);
+    EXPECT_EQ(cipher::offeredLineAtEnd(kCipher, text + line), 0u);
+    EXPECT_EQ(cipher::offeredLineAtEnd(kCipher, withLine + U"\r\n"), 0u);
+    EXPECT_EQ(cipher::offeredLineAtEnd(kCipher, U"\r\n" + line), 0u);  // "" encrypts
+    EXPECT_EQ(cipher::offeredLineAtEnd(kCipher, U""), 0u);
+    const std::u32string hello = U"Hello";
+    ASSERT_TRUE(cipher::encrypts(kCipher, hello));
+    const auto helloLine = cipher::paddingToEncrypt(kCipher, hello + U"\r\n");
+    if (helloLine) {
+        EXPECT_EQ(cipher::offeredLineAtEnd(kCipher, hello + U"\r\n" + helloLine->characters), 0u);
+    }
+}
+
+// Typed notes are taken for an offer's line only when their last line is
+// exactly the characters the offer would put there, which end in a full
+// stop. A note whose last line is blanks or a word is never taken; one whose
+// last line is a full stop after blanks sometimes is, the more often the
+// shorter the note (docs/offered_line.md gives the figures).
+TEST(OfferedLine, TypedNotesAreTakenForOneOnlyWhenTheyEndInBlanksAndAFullStop) {
+    static const std::u32string_view kLastLines[] = {U" ",         U"  ", U"   ", U"ok", U"Ann",
+                                                     U"Love, Ann", U".",  U" .",  U"  ."};
+    std::mt19937 random(73);
+    std::uniform_int_distribution<std::size_t> length(1, 300);
+    std::map<std::u32string_view, std::pair<int, int>> typedAndTaken;
+    for (int round = 0; round < 40000; ++round) {
+        const std::u32string_view last =
+            kLastLines[static_cast<std::size_t>(round) % std::size(kLastLines)];
+        const std::u32string note =
+            samples::alphabetText(kCipher, length(random), random) + U"\r\n" + std::u32string(last);
+        if (!cipher::encrypts(kCipher, note)) {
+            continue;  // such a note would have been given a line of its own
+        }
+        ++typedAndTaken[last].first;
+        if (cipher::offeredLineAtEnd(kCipher, note) != 0) {
+            ++typedAndTaken[last].second;
+        }
+    }
+    for (const auto& [last, counts] : typedAndTaken) {
+        const bool endsInFullStop = last.back() == U'.';
+        EXPECT_GT(counts.first, 100);
+        EXPECT_EQ(counts.second > 0, endsInFullStop)
+            << std::string(last.begin(), last.end()) << ": " << counts.second << " of "
+            << counts.first;
+    }
+}
+
+}  // namespace
