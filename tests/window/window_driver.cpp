@@ -45,6 +45,12 @@ void WindowDriver::press(Qt::Key key, Qt::KeyboardModifiers modifiers) {
             qWarning("the window did not become active again");
         }
     }
+    // Only now, with the window active again, may the answer wait for the
+    // message: activating the window runs the event loop.
+    if (pendingAnswer) {
+        watchForMessage(pendingAnswer->first, pendingAnswer->second);
+        pendingAnswer.reset();
+    }
     QTest::keyClick(txtnote, key, modifiers);
 }
 
@@ -56,6 +62,10 @@ void WindowDriver::paste(const QString& text) {
 
 void WindowDriver::answerNextMessage(Qt::Key key, Qt::KeyboardModifiers modifiers) {
     *message = SeenMessage{};
+    pendingAnswer = {key, modifiers};
+}
+
+void WindowDriver::watchForMessage(Qt::Key key, Qt::KeyboardModifiers modifiers) {
     QTimer::singleShot(0, form.get(), [seen = message, key, modifiers] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         if (box == nullptr) {

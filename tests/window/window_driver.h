@@ -6,7 +6,9 @@
 #include <QString>
 #include <QStringList>
 #include <memory>
+#include <optional>
 #include <string>
+#include <utility>
 
 #include "form1.h"
 #include "note_text.h"
@@ -30,7 +32,8 @@ class WindowDriver {
     void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::ControlModifier);
     // Replaces the text the way a user does: select all, paste.
     void paste(const QString& text);
-    // The next modal message is read and then answered with this key.
+    // A modal message that the next press opens is read and then answered
+    // with this key.
     void answerNextMessage(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
     const SeenMessage& lastMessage() const { return *message; }
 
@@ -45,7 +48,11 @@ class WindowDriver {
     void settle();
 
   private:
+    // Reads and answers a message that opens from now on, once.
+    void watchForMessage(Qt::Key key, Qt::KeyboardModifiers modifiers);
+
     std::unique_ptr<Form1> form;
+    std::optional<std::pair<Qt::Key, Qt::KeyboardModifiers>> pendingAnswer;
     QPlainTextEdit* txtnote = nullptr;
     std::shared_ptr<SeenMessage> message = std::make_shared<SeenMessage>();
 };
