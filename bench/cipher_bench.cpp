@@ -4,6 +4,9 @@
 #include <random>
 #include <vector>
 
+#include "cipher/character_codes.h"
+#include "cipher/decrypted_note.h"
+#include "cipher/offered_line.h"
 #include "cipher/outlook.h"
 #include "cipher/outside_characters.h"
 #include "cipher/padding.h"
@@ -128,7 +131,44 @@ void BM_PaddingToEncrypt_Random(benchmark::State& state) {
     }
 }
 
+// What Encrypt Text offers and Decrypt Text takes off again, together: the
+// offer's line for a note of the given length that needs one, then the
+// whole decryption of its cipher text, which recognises that line, puts
+// the line breaks back and reads the codes.
+void BM_OfferAndRecognition(benchmark::State& state) {
+    std::mt19937 random(11);
+    const auto length = static_cast<std::size_t>(state.range(0));
+    std::u32string note;
+    do {
+        note = samples::alphabetText(kCipher, length, random);
+        for (std::size_t at = 40; at + 1 < note.size(); at += 60) {
+            note[at] = U'\t';
+        }
+    } while (cipher::outlookOf(kCipher, note).verdict != cipher::Outlook::Verdict::NeedsPadding);
+    const std::u32string coded = cipher::withCodes(kCipher, note);
+    const std::u32string cipherText =
+        kCipher.encryptText(coded + cipher::additionOf(*cipher::offeredLine(kCipher, coded)));
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(cipher::offeredLine(kCipher, coded));
+        benchmark::DoNotOptimize(cipher::decryptNote(kCipher, cipherText));
+    }
+}
+
+// The slowest offer of all: a text whose every character is a zero group.
+void BM_OfferAndRecognition_LineFeeds(benchmark::State& state) {
+    const std::u32string lineFeeds(4010, U'\n');
+    const auto line = cipher::offeredLine(kCipher, lineFeeds);
+    const std::u32string withLine = lineFeeds + cipher::additionOf(*line);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(cipher::offeredLine(kCipher, lineFeeds));
+        benchmark::DoNotOptimize(cipher::offeredLineAtEnd(kCipher, withLine));
+    }
+}
+
 }  // namespace
+
+BENCHMARK(BM_OfferAndRecognition)->Arg(500)->Arg(2000)->Arg(3700)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_OfferAndRecognition_LineFeeds)->Unit(benchmark::kMillisecond);
 
 BENCHMARK(BM_PaddingToEncrypt_LineFeeds)
     ->Arg(1000)

@@ -1,19 +1,22 @@
 // SPDX-License-Identifier: MIT
-// How often prose encrypts as it is, with spaces alone appended, and with
-// the offer Encrypt Text makes. Cuts passages of 500 to 4,000 characters from an English text
+// How often prose encrypts as it is and with the offer Encrypt Text makes,
+// what the offer's line adds, and how often Decrypt Text takes a typed note's
+// last line for an offer's. Cuts passages of 500 to 4,000 characters from an English text
 // (by default the GPL, which every Debian system has), keeps letters,
 // punctuation and single spaces, and tries each passage.
 //
 // Usage: padding_report [TEXT_FILE] [PASSAGES_PER_LENGTH]
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
+#include <ctime>
 #include <fstream>
 #include <random>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "cipher/decrypted_note.h"
+#include "cipher/offered_line.h"
 #include "cipher/outlook.h"
 #include "cipher/outside_characters.h"
 #include "cipher/padding.h"
@@ -55,11 +58,6 @@ std::u32string proseFrom(const std::string& path) {
     return prose;
 }
 
-struct Added {
-    std::size_t characters = 0;
-    std::size_t others = 0;  // characters other than spaces
-};
-
 std::size_t median(std::vector<std::size_t> values) {
     if (values.empty()) {
         return 0;
@@ -72,44 +70,90 @@ std::size_t most(const std::vector<std::size_t>& values) {
     return values.empty() ? 0 : *std::max_element(values.begin(), values.end());
 }
 
-// One row: how many passages encrypt as they are, and with each search's
-// offer; what the offers add, over the passages that got one.
-void report(const std::u32string& prose, std::size_t length, int passages, std::mt19937& random) {
+// One row: how many passages encrypt as they are; what the fewest
+// characters appended would be; what the offer's line adds (its line break
+// counted as the two characters the cipher sees) and how much more that is;
+// and the slowest offer search together with the decryption that recognises
+// it, in processor time.
+void reportOffers(const std::u32string& prose, std::size_t length, int passages,
+                  std::mt19937& random) {
     std::uniform_int_distribution<std::size_t> start(0, prose.size() - length);
     int plain = 0;
-    int bySpaces = 0;
-    int bySearch = 0;
-    std::vector<std::size_t> spacesAdded;
-    std::vector<std::size_t> searchAdded;
-    std::vector<std::size_t> searchOthers;
+    int offered = 0;
+    int recognised = 0;
+    std::vector<std::size_t> fewest;
+    std::vector<std::size_t> lineAdded;
+    std::vector<std::size_t> extra;
     double slowestMs = 0;
     for (int index = 0; index < passages; ++index) {
-        const std::u32string_view passage =
-            std::u32string_view(prose).substr(start(random), length);
+        const std::u32string passage(std::u32string_view(prose).substr(start(random), length));
         if (cipher::encrypts(kCipher, passage)) {
             ++plain;
             continue;
         }
-        if (const auto spaces = cipher::spacesToEncrypt(kCipher, passage)) {
-            ++bySpaces;
-            spacesAdded.push_back(*spaces);
-        }
-        const auto began = std::chrono::steady_clock::now();
         const auto padding = cipher::paddingToEncrypt(kCipher, passage);
-        const std::chrono::duration<double, std::milli> took =
-            std::chrono::steady_clock::now() - began;
-        slowestMs = std::max(slowestMs, took.count());
-        if (padding) {
-            ++bySearch;
-            searchAdded.push_back(padding->characters.size());
-            searchOthers.push_back(padding->others());
+        // Processor time, which other programs on the machine do not lengthen.
+        const std::clock_t began = std::clock();
+        const auto line = cipher::offeredLine(kCipher, passage);
+        std::size_t taken = 0;
+        if (line) {
+            const std::u32string added = cipher::additionOf(*line);
+            const std::u32string cipherText = kCipher.encryptText(passage + added);
+            taken = cipher::decryptNote(kCipher, cipherText).offeredLine.size();
+            ++offered;
+            recognised += taken == added.size() ? 1 : 0;
+            lineAdded.push_back(added.size());
+            if (padding) {
+                fewest.push_back(padding->characters.size());
+                extra.push_back(added.size() - padding->characters.size());
+            }
         }
+        slowestMs = std::max(slowestMs,
+                             1000.0 * static_cast<double>(std::clock() - began) / CLOCKS_PER_SEC);
     }
     const auto share = [passages](int count) { return 100 * count / passages; };
-    std::printf("| %5zu | %3d%% | %3d%% | %zu | %zu | %3d%% | %zu | %zu | %zu | %.2f ms |\n",
-                length, share(plain), share(plain + bySpaces), median(spacesAdded),
-                most(spacesAdded), share(plain + bySearch), median(searchAdded), most(searchAdded),
-                median(searchOthers), slowestMs);
+    std::printf("| %5zu | %3d%% | %zu | %3d%% | %3d%% | %zu | %zu | %zu | %zu | %.2f ms |\n",
+                length, share(plain), median(fewest), share(plain + offered),
+                offered == 0 ? 100 : 100 * recognised / offered, median(lineAdded), most(lineAdded),
+                median(extra), most(extra), slowestMs);
+}
+
+// Typed notes that end in a given last line and encrypt as they are, which
+// Decrypt Text wrongly takes for a note with the offer's line: how many, of
+// how many. Passages of 20 to 1,000 characters, with a line break at every
+// sentence end; short notes are the likeliest to be taken.
+void reportTypedNotes(const std::u32string& prose, int passages, std::mt19937& random) {
+    static const std::u32string_view kLastLines[] = {U"",    U" ", U"  ", U".",  U" .",
+                                                     U"  .", U"~", U"ok", U"Ann"};
+    std::uniform_int_distribution<std::size_t> length(20, 1000);
+    std::printf(
+        "\n| Last line | Typed notes that encrypt as they are | Taken for the offer's "
+        "line |\n|---|---|---|\n");
+    for (std::u32string_view last : kLastLines) {
+        int typed = 0;
+        int taken = 0;
+        for (int index = 0; index < passages; ++index) {
+            const std::size_t size = length(random);
+            std::uniform_int_distribution<std::size_t> start(0, prose.size() - size);
+            std::u32string note(std::u32string_view(prose).substr(start(random), size));
+            for (std::size_t at = note.find(U". "); at != std::u32string::npos;
+                 at = note.find(U". ", at + 3)) {
+                note.replace(at + 1, 1, U"\r\n");
+            }
+            if (!last.empty()) {
+                note += U"\r\n";
+                note += last;
+            }
+            if (!cipher::encrypts(kCipher, note)) {
+                continue;
+            }
+            ++typed;
+            taken += cipher::offeredLineAtEnd(kCipher, note) != 0 ? 1 : 0;
+        }
+        std::printf("| \"%s\" | %d | %d (%.2f%%) |\n",
+                    std::string(last.begin(), last.end()).c_str(), typed, taken,
+                    typed == 0 ? 0.0 : 100.0 * taken / typed);
+    }
 }
 
 }  // namespace
@@ -125,11 +169,12 @@ int main(int argc, char** argv) {
     std::mt19937 random(2026);
     std::printf("%d passages of each length from %s\n\n", passages, path.c_str());
     std::printf(
-        "| Length | As is | Spaces alone: encrypt | median added | most added | "
-        "Offer: encrypt | median added | most added | median non-spaces | slowest offer "
-        "search |\n|---|---|---|---|---|---|---|---|---|---|\n");
+        "| Length | As is | Fewest appended: median | With the offer's line: encrypt | line "
+        "recognised | median added | most added | median more than the fewest | most more | "
+        "slowest offer and recognition |\n|---|---|---|---|---|---|---|---|---|---|\n");
     for (std::size_t length : {500, 1000, 1500, 2000, 3000, 3500, 4000}) {
-        report(prose, length, passages, random);
+        reportOffers(prose, length, passages, random);
     }
+    reportTypedNotes(prose, 20 * passages, random);
     return 0;
 }

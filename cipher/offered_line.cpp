@@ -9,11 +9,24 @@ namespace cipher {
 
 namespace {
 
-// The line ends in this character rather than a space. Its code has every
-// one of a space's (0110111 against 0110101), and more ones never bring
-// back a zero group, so it costs nothing; it keeps the line from looking
-// like trailing blanks, which a typed note may end with.
-constexpr char32_t kLineEnd = U'.';
+// The line ends in a character that a typed note hardly ever ends with on a
+// line of its own, so that Decrypt Text seldom takes a typed last line for
+// the offer's. A tilde where the text still encrypts with it; else, for a
+// space, a full stop, whose code has every one of a space's (0110111 against
+// 0110101): more ones never bring back a zero group, so that costs nothing.
+constexpr char32_t kLineEnd = U'~';
+constexpr char32_t kSpaceLineEnd = U'.';
+
+void endDistinctly(const TextCipher& cipher, std::u32string_view withLineBreak, Padding& line) {
+    std::u32string text(withLineBreak);
+    text += line.characters;
+    text.back() = kLineEnd;
+    if (encrypts(cipher, text)) {
+        line.characters.back() = kLineEnd;
+    } else if (line.characters.back() == kPaddingCharacter) {
+        line.characters.back() = kSpaceLineEnd;
+    }
+}
 
 }  // namespace
 
@@ -24,8 +37,8 @@ std::optional<Padding> offeredLine(const TextCipher& cipher, std::u32string_view
     std::u32string withLineBreak(text);
     withLineBreak += kLineBreak;
     std::optional<Padding> line = paddingToEncrypt(cipher, withLineBreak);
-    if (line && line->characters.back() == kPaddingCharacter) {
-        line->characters.back() = kLineEnd;
+    if (line) {
+        endDistinctly(cipher, withLineBreak, *line);
     }
     return line;
 }

@@ -14,7 +14,8 @@ class TextCipher;
 
 // What Encrypt Text offers a text that meets a zero group: a line break, and
 // on the new line the fewest characters that then let the text encrypt,
-// spaces wherever a space does, but never a space at the end. On a
+// spaces wherever a space does, ending in a tilde where one does and never
+// in a space. On a
 // line of its own the addition stays out of the way of anyone who decrypts
 // with another program, and Decrypt Text can tell it from the note: the end
 // of a decrypted text is the offer's line when the text before that line does

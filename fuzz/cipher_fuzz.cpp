@@ -1,13 +1,16 @@
 // SPDX-License-Identifier: MIT
 // Feeds arbitrary code points to every whole-text operation and checks what
 // must hold for any input: lengths are kept, results use only the alphabet
-// (or the two digits), texts over the alphabet come back exactly, and the
-// only failures are the cipher's own.
+// (or the two digits), texts over the alphabet come back exactly, every note
+// comes back exactly through its codes and the offer's line, and the only
+// failures are the cipher's own.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <string>
 
+#include "cipher/decrypted_note.h"
+#include "cipher/note_encryption.h"
 #include "cipher/outlook.h"
 #include "cipher/outside_characters.h"
 #include "cipher/padding.h"
@@ -100,6 +103,25 @@ void checkPadding(const std::u32string& text) {
     }
 }
 
+// Whatever a note holds, what Encrypt Text writes for it, with any offer
+// taken, decrypts to the note exactly; any text decrypts to something.
+void checkNote(const std::u32string& note) {
+    const cipher::Outlook outlook = cipher::outlookOf(kCipher, note);
+    const bool offered = outlook.verdict == cipher::Outlook::Verdict::NeedsPadding;
+    if (outlook.verdict == cipher::Outlook::Verdict::AsItIs || offered) {
+        const std::u32string encrypted =
+            cipher::encryptNote(kCipher, note, offered ? &*outlook.padding : nullptr);
+        require(overAlphabet(encrypted) && encrypted.size() <= cipher::kMaxTextLength);
+        const cipher::DecryptedNote decrypted = cipher::decryptNote(kCipher, encrypted);
+        require(decrypted.text == note && decrypted.complete() && decrypted.lineBreaksCertain);
+        require(decrypted.offeredLine.empty() != offered);
+    }
+    if (note.size() <= cipher::kMaxTextLength) {
+        const cipher::DecryptedNote decrypted = cipher::decryptNote(kCipher, note);
+        require(decrypted.withOfferedLine().size() >= decrypted.text.size());
+    }
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -107,5 +129,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     checkEncrypt(text);
     checkDecrypt(text);
     checkPadding(text);
+    checkNote(text);
     return 0;
 }
