@@ -1,14 +1,15 @@
 // SPDX-License-Identifier: MIT
 // Feeds arbitrary code points to every whole-text operation and checks what
 // must hold for any input: lengths are kept, results use only the alphabet
-// (or the two digits), texts over the alphabet come back exactly, and the
-// only failures are the cipher's own.
+// (or the two digits), texts over the alphabet come back exactly, the only
+// failures are the cipher's own, and every text can be judged.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <string>
 
 #include "cipher/text_cipher.h"
+#include "cipher/text_judgement.h"
 
 namespace {
 
@@ -94,6 +95,18 @@ void checkPadding(const std::u32string& text) {
     }
 }
 
+// Any text is judged, its counts agree with one another and with the
+// cipher's own count of characters as typed.
+void checkJudgement(const std::u32string& text) {
+    const cipher::TextJudgement judgement = cipher::judgeText(text);
+    require(judgement.characters == cipher::measureText(text).asTyped());
+    require(judgement.symbols <= judgement.characters);
+    require(judgement.garbledCharacters <= judgement.wordCharacters &&
+            judgement.wordCharacters <= judgement.characters);
+    require((judgement.verdict == cipher::TextJudgement::Verdict::TooShort) ==
+            (judgement.characters < cipher::kShortestJudgedText));
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -101,5 +114,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     checkEncrypt(text);
     checkDecrypt(text);
     checkPadding(text);
+    checkJudgement(text);
     return 0;
 }
