@@ -12,10 +12,13 @@
 #include "cipher/padding.h"
 #include "cipher/recovered_text.h"
 #include "cipher/text_cipher.h"
+#include "cipher/text_judgement.h"
 #include "cipher/text_length.h"
 #include "cipher/zero_groups.h"
 #include "literal_transcription.h"
+#include "real_notes.h"
 #include "sample_texts.h"
+#include "wrong_inputs.h"
 
 namespace {
 
@@ -165,10 +168,32 @@ void BM_OfferAndRecognition_LineFeeds(benchmark::State& state) {
     }
 }
 
+// Judging what Decrypt Text shows: the longest decryption of a wrong text
+// (random characters, on which branches would be mispredicted), and the
+// sample notes run together up to the longest text.
+void BM_JudgeText_LongestWrongDecryption(benchmark::State& state) {
+    std::mt19937 random(42);
+    const std::u32string decryption = samples::decryptedAnyway(
+        kCipher, samples::alphabetText(kCipher, cipher::kMaxTextLength, random));
+    runLongest(state, decryption, [](const auto& text) { return cipher::judgeText(text); });
+}
+
+void BM_JudgeText_LongestNotes(benchmark::State& state) {
+    std::u32string notes;
+    for (const samples::RealNote& note : samples::realNotes()) {
+        notes += note.text;
+        notes += U"\r\n";
+    }
+    notes.resize(cipher::kMaxTextLength);
+    runLongest(state, notes, [](const auto& text) { return cipher::judgeText(text); });
+}
+
 }  // namespace
 
 BENCHMARK(BM_OfferAndRecognition)->Arg(500)->Arg(2000)->Arg(3700)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_OfferAndRecognition_LineFeeds)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_JudgeText_LongestWrongDecryption)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_JudgeText_LongestNotes)->Unit(benchmark::kMicrosecond);
 
 BENCHMARK(BM_PaddingToEncrypt_LineFeeds)
     ->Arg(1000)

@@ -2,8 +2,8 @@
 // Feeds arbitrary code points to every whole-text operation and checks what
 // must hold for any input: lengths are kept, results use only the alphabet
 // (or the two digits), texts over the alphabet come back exactly, every note
-// comes back exactly through its codes and the offer's line, and the only
-// failures are the cipher's own.
+// comes back exactly through its codes and the offer's line, the only
+// failures are the cipher's own, and every text can be judged.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -16,6 +16,7 @@
 #include "cipher/padding.h"
 #include "cipher/recovered_text.h"
 #include "cipher/text_cipher.h"
+#include "cipher/text_judgement.h"
 #include "cipher/text_length.h"
 #include "cipher/zero_groups.h"
 
@@ -122,6 +123,18 @@ void checkNote(const std::u32string& note) {
     }
 }
 
+// Any text is judged, its counts agree with one another and with the
+// cipher's own count of characters as typed.
+void checkJudgement(const std::u32string& text) {
+    const cipher::TextJudgement judgement = cipher::judgeText(text);
+    require(judgement.characters == cipher::measureText(text).asTyped());
+    require(judgement.symbols <= judgement.characters);
+    require(judgement.garbledCharacters <= judgement.wordCharacters &&
+            judgement.wordCharacters <= judgement.characters);
+    require((judgement.verdict == cipher::TextJudgement::Verdict::TooShort) ==
+            (judgement.characters < cipher::kShortestJudgedText));
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -130,5 +143,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     checkDecrypt(text);
     checkPadding(text);
     checkNote(text);
+    checkJudgement(text);
     return 0;
 }
