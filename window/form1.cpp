@@ -14,6 +14,7 @@
 
 #include "application_icon.h"
 #include "cipher/character_codes.h"
+#include "cipher/decryption_outlook.h"
 #include "cipher/note_encryption.h"
 #include "cipher/plain_forms.h"
 #include "messages.h"
@@ -146,79 +147,59 @@ void Form1::offerLine(const std::u32string& note, const cipher::Outlook& outlook
 // Decrypt Text goes straight to the decrypted text: its digits would only be
 // seen when decoding fails, and then they would have replaced the cipher text.
 void Form1::decryptText() {
-    const std::u32string text = readNote(*txtnote);
-    const cipher::TextLength length = cipher::measureText(text);
-    if (!length.fits()) {
-        refuse(Command::Decrypt, Messages::tooLong(Command::Decrypt, length));
-        txtnote->setFocus();
-        return;
-    }
-    const cipher::DecryptedNote decrypted = cipher::decryptNote(textCipher(), text);
-    const cipher::OutsideCharacters strays = cipher::charactersOutside(textCipher(), text);
-    if (strays.withLineBreaks() == 0 && decrypted.complete()) {
-        writeDecryption(decrypted, Messages::decrypted(decrypted));
-    } else if (strays.withLineBreaks() != 0 && !decrypted.metZeroGroups) {
-        offerDecryptionWithoutStrays(text, decrypted, strays);
-    } else {
-        askAboutDecryption(text, decrypted, strays);
+    const cipher::DecryptionOutlook outlook =
+        cipher::decryptionOutlookOf(textCipher(), readNote(*txtnote));
+    using Verdict = cipher::DecryptionOutlook::Verdict;
+    switch (outlook.verdict) {
+        case Verdict::Decrypts:
+        case Verdict::DecryptsIntoNoText:
+            writeDecryption(outlook.decrypted, Messages::decrypted(outlook));
+            break;
+        case Verdict::DecryptsDespitePickedUp:
+            writeDecryptionOfferingWithout(outlook);
+            break;
+        case Verdict::NotACipherText:
+        case Verdict::PickedUp:
+        case Verdict::CannotComeBack:
+            askAboutDecryption(outlook);
+            break;
+        case Verdict::TooLong:
+            refuse(Command::Decrypt, Messages::tooLong(Command::Decrypt, outlook.length));
+            break;
     }
     txtnote->setFocus();
 }
 
-// A note's own line breaks come back as two zero groups each; only a group
-// that cannot be part of a line break, or characters that no cipher text
-// has, need the user's word.
-void Form1::askAboutDecryption(const std::u32string& text, const cipher::DecryptedNote& decrypted,
-                               const cipher::OutsideCharacters& strays) {
-    const std::optional<cipher::DecryptedNote> clean = decryptionWithoutStrays(text);
+// Nothing is written unless the user takes an offer.
+void Form1::askAboutDecryption(const cipher::DecryptionOutlook& outlook) {
     QStringList offers{Messages::decryptAnywayCaption()};
-    if (clean) {
+    if (outlook.verdict == cipher::DecryptionOutlook::Verdict::PickedUp) {
         offers << Messages::withoutStraysCaption();
     }
-    const std::optional<int> taken = ask(
-        Command::Decrypt, Messages::decryptProblem(decrypted, strays, clean.has_value()), offers);
+    const std::optional<int> taken =
+        ask(Command::Decrypt, Messages::decryptionQuestion(outlook), offers);
     if (taken == 0) {
-        writeDecryption(decrypted, Messages::decrypted(decrypted));
-    } else if (taken == 1 && clean) {
-        writeDecryptionWithoutStrays(text, *clean);
+        writeDecryption(outlook.decrypted, Messages::decryptedAnyway(outlook));
+    } else if (taken == 1) {
+        writeDecryption(outlook.withoutPickedUp.value(),
+                        Messages::decryptedWithoutPickedUp(outlook));
     }
 }
 
-std::optional<cipher::DecryptedNote> Form1::decryptionWithoutStrays(
-    const std::u32string& text) const {
-    const std::u32string kept = cipher::alphabetOnly(textCipher(), text);
-    if (kept.empty() || kept.size() == text.size()) {
-        return std::nullopt;
-    }
-    cipher::DecryptedNote decrypted = cipher::decryptNote(textCipher(), kept);
-    if (!decrypted.complete()) {
-        return std::nullopt;
-    }
-    return decrypted;
-}
-
-// A cipher text with characters that no cipher text has still decrypts, and
-// the result is what it is; removing them is the user's choice.
-void Form1::offerDecryptionWithoutStrays(const std::u32string& text,
-                                         const cipher::DecryptedNote& decrypted,
-                                         const cipher::OutsideCharacters& strays) {
-    const std::optional<cipher::DecryptedNote> clean = decryptionWithoutStrays(text);
-    writeDecryption(decrypted, Messages::decryptedWithStrays(strays, clean.has_value()));
-    if (!clean) {
+// A cipher text with characters that no cipher text has that still decrypts
+// into text: the result is what it is, and removing them is the user's choice.
+void Form1::writeDecryptionOfferingWithout(const cipher::DecryptionOutlook& outlook) {
+    writeDecryption(outlook.decrypted, Messages::decrypted(outlook));
+    if (!outlook.withoutPickedUp) {
         return;
     }
-    noteBar->setNote(noteBar->note(), Messages::withoutStraysCaption(), [this, text, clean] {
+    noteBar->setNote(noteBar->note(), Messages::withoutStraysCaption(), [this, outlook] {
         // Takes back the decryption first, so that Ctrl+Z restores the cipher text.
         undoLastCommand();
-        writeDecryptionWithoutStrays(text, clean.value());
+        writeDecryption(outlook.withoutPickedUp.value(),
+                        Messages::decryptedWithoutPickedUp(outlook));
         txtnote->setFocus();
     });
-}
-
-void Form1::writeDecryptionWithoutStrays(const std::u32string& text,
-                                         const cipher::DecryptedNote& decrypted) {
-    writeDecryption(decrypted, Messages::decryptedWithoutStrays(
-                                   cipher::charactersOutside(textCipher(), text), decrypted));
 }
 
 void Form1::writeDecryption(const cipher::DecryptedNote& decrypted, const QString& note) {

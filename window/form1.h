@@ -6,8 +6,8 @@
 #include <string>
 
 #include "cipher/decrypted_note.h"
+#include "cipher/decryption_outlook.h"
 #include "cipher/outlook.h"
-#include "cipher/outside_characters.h"
 #include "cipher/text_cipher.h"
 #include "command.h"
 
@@ -43,15 +43,8 @@ class Form1 : public QMainWindow {
     void offerLine(const std::u32string& note, const cipher::Outlook& outlook);
 
     // Decrypt Text.
-    void askAboutDecryption(const std::u32string& text, const cipher::DecryptedNote& decrypted,
-                            const cipher::OutsideCharacters& strays);
-    // The decryption of text without its stray characters, if that is whole.
-    std::optional<cipher::DecryptedNote> decryptionWithoutStrays(const std::u32string& text) const;
-    void offerDecryptionWithoutStrays(const std::u32string& text,
-                                      const cipher::DecryptedNote& decrypted,
-                                      const cipher::OutsideCharacters& strays);
-    void writeDecryptionWithoutStrays(const std::u32string& text,
-                                      const cipher::DecryptedNote& decrypted);
+    void askAboutDecryption(const cipher::DecryptionOutlook& outlook);
+    void writeDecryptionOfferingWithout(const cipher::DecryptionOutlook& outlook);
     // Writes the decrypted note; where the offer's line came off, first the
     // text with it, then without, so that Ctrl+Z shows it.
     void writeDecryption(const cipher::DecryptedNote& decrypted, const QString& note);

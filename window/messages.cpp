@@ -115,39 +115,109 @@ QString Messages::noPadding() {
            ' ' + unchanged();
 }
 
-QString Messages::decryptProblem(const cipher::DecryptedNote& decrypted,
-                                 const cipher::OutsideCharacters& strays, bool cleanWithoutStrays) {
-    const QString anyway =
-        tr("Decrypt Anyway decrypts everything else and puts %1 where a character cannot come "
-           "back.")
-            .arg(kMark);
-    if (strays.withLineBreaks() == 0) {
-        // Two lost characters side by side read as a line break, so there may be more.
-        const QString lost = decrypted.lineBreaksCertain
-                                 ? tr("%Ln characters of this note cannot come back.", nullptr,
-                                      plural(decrypted.marks))
-                                 : tr("At least %Ln characters of this note cannot come back.",
-                                      nullptr, plural(decrypted.marks));
-        return lost + ' ' +
-               tr("Either an earlier version of Text Cipher encrypted it from a note with a "
-                  "character outside the cipher's alphabet (a tab, for instance, or a letter such "
-                  "as %1), which that version could not keep, or this is not a text that Encrypt "
-                  "Text made.")
-                   .arg(QString::fromUtf8("É")) +
-               "\n\n" + anyway;
+namespace {
+
+QString decryptAnyway() {
+    return Messages::tr(
+               "Decrypt Anyway decrypts everything else and puts %1 where a character cannot "
+               "come back.")
+        .arg(kMark);
+}
+
+// "1 space and 1 line break at the end".
+QString endSpace(const cipher::EndSpace& space, const QString& where) {
+    QStringList kinds;
+    if (space.spaces != 0) {
+        kinds << Messages::tr("%Ln spaces", nullptr, plural(space.spaces));
     }
-    const QString found =
-        tr("This text holds %Ln characters that no cipher text has: %1.", nullptr,
-           plural(strays.withLineBreaks()))
-            .arg(strayCharacterList(strays)) +
-        ' ' +
-        tr("Encrypt Text writes only characters of the cipher's alphabet, so they were probably "
-           "picked up on the way, in a mail or a chat.");
-    const QString without =
-        cleanWithoutStrays
-            ? tr("Decrypt Without Them removes such characters and decrypts the rest in full.")
-            : tr("Even without such characters the text does not decrypt in full.");
-    return found + "\n\n" + without + ' ' + anyway;
+    if (space.tabs != 0) {
+        kinds << Messages::tr("%Ln tabs", nullptr, plural(space.tabs));
+    }
+    if (space.lineBreaks != 0) {
+        kinds << Messages::tr("%Ln line breaks", nullptr, plural(space.lineBreaks));
+    }
+    return where.arg(kinds.join(Messages::tr(" and ")));
+}
+
+}  // namespace
+
+// "1 tab at the start, 2 characters that no cipher text has (line break (2))
+// and 2 spaces at the end".
+QString Messages::pickedUpList(const cipher::PickedUp& picked) {
+    QStringList parts;
+    if (picked.atStart.any()) {
+        parts << endSpace(picked.atStart, tr("%1 at the start"));
+    }
+    if (picked.inside.withLineBreaks() != 0) {
+        parts << tr("%Ln characters that no cipher text has (%1)", nullptr,
+                    plural(picked.inside.withLineBreaks()))
+                     .arg(strayCharacterList(picked.inside));
+    }
+    if (picked.atEnd.any()) {
+        parts << endSpace(picked.atEnd, tr("%1 at the end"));
+    }
+    const QString last = parts.takeLast();
+    return parts.isEmpty() ? last : tr("%1 and %2").arg(parts.join(", "), last);
+}
+
+QString Messages::decryptionQuestion(const cipher::DecryptionOutlook& outlook) {
+    using Verdict = cipher::DecryptionOutlook::Verdict;
+    switch (outlook.verdict) {
+        case Verdict::NotACipherText:
+            return tr("This looks like an ordinary text, not a cipher text: it reads like text, "
+                      "and what Decrypt Text would make of it does not. Encrypt Text (Ctrl+E) may "
+                      "be what you meant.") +
+                   "\n\n" +
+                   tr("Decrypt Anyway decrypts it all the same; Ctrl+Z then brings the text back.");
+        case Verdict::PickedUp:
+            return tr("As it stands, this text does not decrypt in full into text. Without %1, "
+                      "it does, so the cipher text probably picked them up on the way, in a mail "
+                      "or a chat.")
+                       .arg(pickedUpList(outlook.pickedUp)) +
+                   "\n\n" +
+                   tr("Decrypt Without Them removes them and decrypts the rest. Decrypt Anyway "
+                      "decrypts the text as it stands and puts %1 where a character cannot come "
+                      "back.")
+                       .arg(kMark);
+        default:
+            return outlook.strays.withLineBreaks() == 0 ? lostCharactersProblem(outlook)
+                                                        : straysProblem(outlook);
+    }
+}
+
+QString Messages::lostCharactersProblem(const cipher::DecryptionOutlook& outlook) {
+    const cipher::DecryptedNote& decrypted = outlook.decrypted;
+    if (!outlook.readsLikeText) {
+        return tr("This does not decrypt into text: %Ln groups of its digits stand for no "
+                  "character, and the rest does not read like text. It is most likely not a text "
+                  "that Encrypt Text made.",
+                  nullptr, plural(decrypted.marks)) +
+               "\n\n" + decryptAnyway();
+    }
+    // Two lost characters side by side read as a line break, so there may be more.
+    const QString lost =
+        decrypted.lineBreaksCertain
+            ? tr("%Ln characters of this note cannot come back.", nullptr, plural(decrypted.marks))
+            : tr("At least %Ln characters of this note cannot come back.", nullptr,
+                 plural(decrypted.marks));
+    return lost + ' ' +
+           tr("An earlier version of Text Cipher encrypted it from a note with characters outside "
+              "the cipher's alphabet (a tab, for instance, or a letter such as %1), which that "
+              "version could not keep.")
+               .arg(QString::fromUtf8("É")) +
+           "\n\n" + decryptAnyway();
+}
+
+QString Messages::straysProblem(const cipher::DecryptionOutlook& outlook) {
+    return tr("This text holds %Ln characters that no cipher text has: %1.", nullptr,
+              plural(outlook.strays.withLineBreaks()))
+               .arg(strayCharacterList(outlook.strays)) +
+           ' ' +
+           tr("Encrypt Text writes only characters of the cipher's alphabet, so they were probably "
+              "picked up on the way, in a mail or a chat.") +
+           "\n\n" +
+           tr("Even without such characters the text does not decrypt in full into text.") + ' ' +
+           decryptAnyway();
 }
 
 QString Messages::paddingCaption(const cipher::Padding& line) {
@@ -210,46 +280,73 @@ QString Messages::whatDecryptingDid(const cipher::DecryptedNote& decrypted) {
     return note;
 }
 
-QString Messages::decrypted(const cipher::DecryptedNote& decrypted) {
-    QString note = decrypted.lineBreaks == 0 ? tr("Decrypted.")
-                                             : tr("Decrypted, with %Ln line breaks put back.",
-                                                  nullptr, plural(decrypted.lineBreaks));
-    note += whatDecryptingDid(decrypted);
+namespace {
+
+const char* const kNoText = QT_TRANSLATE_NOOP("Messages", "This result does not read like text.");
+
+}  // namespace
+
+// "Decrypted, with 2 line breaks put back. 3 codes were read back ..."
+// and how Ctrl+Z undoes it.
+QString Messages::decryptedNote(const cipher::DecryptedNote& decrypted, const QString& first,
+                                const QString& undone) {
+    QString note = first + whatDecryptingDid(decrypted);
     if (!decrypted.offeredLine.empty()) {
         return note + ' ' +
                tr("The line that Encrypt Text had added at the end was taken off: Ctrl+Z shows "
-                  "it, and Ctrl+Z again restores the cipher text.");
+                  "it, and Ctrl+Z again %1.")
+                   .arg(undone);
     }
-    return note + ' ' + tr("Ctrl+Z restores the cipher text.");
+    return note + ' ' + tr("Ctrl+Z %1.").arg(undone);
 }
 
-QString Messages::decryptedWithStrays(const cipher::OutsideCharacters& strays, bool offer) {
-    QString note = tr("Decrypted, but the cipher text held %Ln characters that no cipher text has "
-                      "(%1), so the result is likely garbled.",
-                      nullptr, plural(strays.withLineBreaks()))
-                       .arg(strayCharacterList(strays));
-    if (offer) {
-        note += ' ' + tr("Decrypt Without Them removes such characters and decrypts again.");
-    }
-    return note + ' ' + tr("Ctrl+Z restores the cipher text.");
+QString Messages::decryptedSentence(const cipher::DecryptedNote& decrypted) {
+    return decrypted.lineBreaks == 0 ? tr("Decrypted.")
+                                     : tr("Decrypted, with %Ln line breaks put back.", nullptr,
+                                          plural(decrypted.lineBreaks));
 }
 
-QString Messages::decryptedWithoutStrays(const cipher::OutsideCharacters& strays,
-                                         const cipher::DecryptedNote& decrypted) {
-    QString note =
-        tr("Decrypted without the %Ln characters that the cipher text had picked up (%1).", nullptr,
-           plural(strays.withLineBreaks()))
-            .arg(strayCharacterList(strays));
+QString Messages::decrypted(const cipher::DecryptionOutlook& outlook) {
+    using Verdict = cipher::DecryptionOutlook::Verdict;
+    const cipher::DecryptedNote& decrypted = outlook.decrypted;
+    if (outlook.verdict == Verdict::DecryptsDespitePickedUp) {
+        QString note = tr("Likely garbled: the cipher text held %Ln characters that no cipher text "
+                          "has (%1).",
+                          nullptr, plural(outlook.strays.withLineBreaks()))
+                           .arg(strayCharacterList(outlook.strays));
+        if (outlook.withoutPickedUp) {
+            note += ' ' + tr("Decrypt Without Them removes them and decrypts again.");
+        }
+        return decryptedNote(decrypted, note, tr("restores the cipher text"));
+    }
+    if (!outlook.readsLikeText) {
+        return decryptedNote(decrypted, tr(kNoText) + ' ' + decryptedSentence(decrypted),
+                             tr("brings back what was there"));
+    }
+    return decryptedNote(decrypted, decryptedSentence(decrypted), tr("restores the cipher text"));
+}
+
+QString Messages::decryptedAnyway(const cipher::DecryptionOutlook& outlook) {
+    const cipher::DecryptedNote& decrypted = outlook.decrypted;
+    if (!outlook.readsLikeText) {
+        const QString first = decrypted.lineBreaks == 0
+                                  ? tr("Decrypted at your word.")
+                                  : tr("Decrypted at your word, with %Ln line breaks put back.",
+                                       nullptr, plural(decrypted.lineBreaks));
+        return decryptedNote(decrypted, tr(kNoText) + ' ' + first,
+                             tr("brings back what was there"));
+    }
+    return decryptedNote(decrypted, decryptedSentence(decrypted), tr("restores the cipher text"));
+}
+
+QString Messages::decryptedWithoutPickedUp(const cipher::DecryptionOutlook& outlook) {
+    const cipher::DecryptedNote& decrypted = outlook.withoutPickedUp.value();
+    QString note = tr("Decrypted without what the cipher text had picked up: %1.")
+                       .arg(pickedUpList(outlook.pickedUp));
     if (decrypted.lineBreaks != 0) {
         note += ' ' + tr("%Ln line breaks were put back.", nullptr, plural(decrypted.lineBreaks));
     }
-    note += whatDecryptingDid(decrypted);
-    if (!decrypted.offeredLine.empty()) {
-        return note + ' ' +
-               tr("The line that Encrypt Text had added at the end was taken off: Ctrl+Z shows "
-                  "it, and Ctrl+Z again restores the cipher text as it was.");
-    }
-    return note + ' ' + tr("Ctrl+Z restores the cipher text as it was.");
+    return decryptedNote(decrypted, note, tr("restores the cipher text as it was"));
 }
 
 QString Messages::outlook(const cipher::Outlook& outlook) {

@@ -7,6 +7,7 @@
 
 #include "cipher/character_codes.h"
 #include "cipher/decrypted_note.h"
+#include "cipher/decryption_outlook.h"
 #include "cipher/outlook.h"
 #include "cipher/outside_characters.h"
 #include "cipher/padding.h"
@@ -24,8 +25,8 @@ class Messages {
     static QString tooLong(Command command, const cipher::TextLength& length);
     static QString paddingOffer(const cipher::Padding& line);
     static QString noPadding();
-    static QString decryptProblem(const cipher::DecryptedNote& decrypted,
-                                  const cipher::OutsideCharacters& strays, bool cleanWithoutStrays);
+    // Why Decrypt Text asks before it writes, and what its offers do.
+    static QString decryptionQuestion(const cipher::DecryptionOutlook& outlook);
 
     // Dialog buttons and the note's offers. Alt+A takes a dialog's main offer.
     static QString paddingCaption(const cipher::Padding& line);
@@ -36,10 +37,12 @@ class Messages {
 
     // Notes after a command, shown until the text is next edited.
     static QString encrypted(const cipher::CodedCharacters& codes, const cipher::Padding* line);
-    static QString decrypted(const cipher::DecryptedNote& decrypted);
-    static QString decryptedWithStrays(const cipher::OutsideCharacters& strays, bool offer);
-    static QString decryptedWithoutStrays(const cipher::OutsideCharacters& strays,
-                                          const cipher::DecryptedNote& decrypted);
+    // After Decrypt Text wrote without asking.
+    static QString decrypted(const cipher::DecryptionOutlook& outlook);
+    // After the user chose Decrypt Anyway.
+    static QString decryptedAnyway(const cipher::DecryptionOutlook& outlook);
+    // After the user chose Decrypt Without Them.
+    static QString decryptedWithoutPickedUp(const cipher::DecryptionOutlook& outlook);
 
     // The live line: what Encrypt Text will do with the text as it stands.
     static QString outlook(const cipher::Outlook& outlook);
@@ -48,5 +51,11 @@ class Messages {
     static QString additions(const cipher::Padding& line);
     static QString codes(const cipher::CodedCharacters& codes);
     static QString whatDecryptingDid(const cipher::DecryptedNote& decrypted);
+    static QString pickedUpList(const cipher::PickedUp& picked);
+    static QString decryptedSentence(const cipher::DecryptedNote& decrypted);
+    static QString decryptedNote(const cipher::DecryptedNote& decrypted, const QString& first,
+                                 const QString& undone);
+    static QString lostCharactersProblem(const cipher::DecryptionOutlook& outlook);
+    static QString straysProblem(const cipher::DecryptionOutlook& outlook);
     static QString unchanged();
 };

@@ -281,7 +281,7 @@ void Form1Test::failureLeavesTheTextAndItsHistoryAlone_data() {
     QTest::addColumn<int>("closeKey");
     QTest::addColumn<QString>("mentioned");
     QTest::newRow("encrypt meets a zero group") << int(Qt::Key_E) << "AB" << int(Qt::Key_Escape)
-                                                << "Adding a line of 1 character (.) at the end";
+                                                << "Adding a line of 1 character (~) at the end";
     QTest::newRow("decrypt meets a tab an earlier version lost")
         << int(Qt::Key_D) << toQString(samples::earlierCipherTextOf(cipher, U"line\r\n\tindented"))
         << int(Qt::Key_Return) << "1 character of this note cannot come back";

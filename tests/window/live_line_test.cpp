@@ -65,7 +65,7 @@ void LiveLineTest::saysWhatEncryptTextWillDo_data() {
                               << false;
     QTest::newRow("needs an offer") << "AB"
                                     << "2 of 4,681 characters (a line break counts as two): "
-                                       "Encrypt Text will offer to add a line of 1 character (.) "
+                                       "Encrypt Text will offer to add a line of 1 character (~) "
                                        "at the end."
                                     << false;
     QTest::newRow("line breaks count twice")

@@ -51,6 +51,32 @@ cipher::DecryptedNote decrypted(std::size_t lineBreaks = 0, std::size_t marks = 
     return note;
 }
 
+using DecryptVerdict = cipher::DecryptionOutlook::Verdict;
+
+cipher::DecryptionOutlook decryption(DecryptVerdict verdict, const cipher::DecryptedNote& note,
+                                     bool readsLikeText = true,
+                                     const cipher::OutsideCharacters& strayCharacters = {}) {
+    cipher::DecryptionOutlook outlook;
+    outlook.verdict = verdict;
+    outlook.decrypted = note;
+    outlook.readsLikeText = readsLikeText;
+    outlook.strays = strayCharacters;
+    return outlook;
+}
+
+// Picked up: white space at the ends, line breaks and tabs inside; with a
+// decryption without them.
+cipher::DecryptionOutlook pickedUp(const cipher::EndSpace& atStart, const cipher::EndSpace& atEnd,
+                                   const cipher::OutsideCharacters& inside,
+                                   const cipher::DecryptedNote& without) {
+    cipher::DecryptionOutlook outlook = decryption(DecryptVerdict::PickedUp, {}, false, inside);
+    outlook.pickedUp.atStart = atStart;
+    outlook.pickedUp.atEnd = atEnd;
+    outlook.pickedUp.inside = inside;
+    outlook.withoutPickedUp = without;
+    return outlook;
+}
+
 cipher::Outlook outlook(std::size_t length, cipher::Outlook::Verdict verdict,
                         std::optional<cipher::Padding> line = {},
                         cipher::CodedCharacters codes = {}) {
@@ -111,48 +137,79 @@ void MessagesTest::readsAsWritten_data() {
         "characters travel as codes: ß as &szlig; (2), tab as &#9;. Decrypt Text takes that line "
         "off and brings the text back whole. Ctrl+Z restores the text.");
 
-    row("decrypted", Messages::decrypted(decrypted()),
+    const auto decrypts = [](const cipher::DecryptedNote& note) {
+        return decryption(DecryptVerdict::Decrypts, note);
+    };
+    row("decrypted", Messages::decrypted(decrypts(decrypted())),
         "Decrypted. Ctrl+Z restores the cipher text.");
-    row("decrypted, 1 line break", Messages::decrypted(decrypted(1)),
+    row("decrypted, 1 line break", Messages::decrypted(decrypts(decrypted(1))),
         "Decrypted, with 1 line break put back. Ctrl+Z restores the cipher text.");
-    row("decrypted, 1,234 line breaks and 1 mark", Messages::decrypted(decrypted(1234, 1)),
-        "Decrypted, with 1,234 line breaks put back. 1 character could not come back and is "
-        "marked �. Ctrl+Z restores the cipher text.");
-    row("decrypted, 2 marks", Messages::decrypted(decrypted(0, 2)),
-        "Decrypted. 2 characters could not come back and are marked �. Ctrl+Z restores the cipher "
-        "text.");
-    row("decrypted, 2 line breaks that may be lost characters",
-        Messages::decrypted(decrypted(2, 1, 0, U"", false)),
-        "Decrypted, with 2 line breaks put back. 1 character could not come back and is marked "
-        "�. Two such characters side by side look like a line break, so a line break may stand "
-        "for two of them. Ctrl+Z restores the cipher text.");
-    row("decrypted, 1 code", Messages::decrypted(decrypted(0, 0, 1)),
+    row("decrypted, 1 code", Messages::decrypted(decrypts(decrypted(0, 0, 1))),
         "Decrypted. 1 code was read back as its character. Ctrl+Z restores the cipher text.");
-    row("decrypted, 2 codes and the line", Messages::decrypted(decrypted(3, 0, 2, U"\r\n .")),
+    row("decrypted, 2 codes and the line",
+        Messages::decrypted(decrypts(decrypted(3, 0, 2, U"\r\n ~"))),
         "Decrypted, with 3 line breaks put back. 2 codes were read back as their characters. The "
         "line that Encrypt Text had added at the end was taken off: Ctrl+Z shows it, and Ctrl+Z "
         "again restores the cipher text.");
+    row("decrypted into no text",
+        Messages::decrypted(decryption(DecryptVerdict::DecryptsIntoNoText, decrypted(), false)),
+        "This result does not read like text. Decrypted. Ctrl+Z brings back what was there.");
 
-    row("with 1 stray", Messages::decryptedWithStrays(strays(1, 0), false),
-        "Decrypted, but the cipher text held 1 character that no cipher text has (tab), so the "
-        "result is likely garbled. Ctrl+Z restores the cipher text.");
-    row("with 1 line break and 1 stray, offered",
-        Messages::decryptedWithStrays(strays(1, 0, 1), true),
-        "Decrypted, but the cipher text held 2 characters that no cipher text has (line break, "
-        "tab), so the result is likely garbled. Decrypt Without Them removes such characters and "
-        "decrypts again. Ctrl+Z restores the cipher text.");
-    row("without 1 stray", Messages::decryptedWithoutStrays(strays(0, 0, 1), decrypted()),
-        "Decrypted without the 1 character that the cipher text had picked up (line break). "
-        "Ctrl+Z restores the cipher text as it was.");
-    row("without 2 strays, 1 line break back",
-        Messages::decryptedWithoutStrays(strays(0, 0, 2), decrypted(1)),
-        "Decrypted without the 2 characters that the cipher text had picked up (line break (2)). "
-        "1 line break was put back. Ctrl+Z restores the cipher text as it was.");
-    row("without 1 stray, 2 line breaks, the line",
-        Messages::decryptedWithoutStrays(strays(1, 0), decrypted(2, 0, 0, U"\r\n.")),
-        "Decrypted without the 1 character that the cipher text had picked up (tab). 2 line "
-        "breaks were put back. The line that Encrypt Text had added at the end was taken off: "
-        "Ctrl+Z shows it, and Ctrl+Z again restores the cipher text as it was.");
+    const auto anywayNote = [](const cipher::DecryptedNote& note, bool text) {
+        return Messages::decryptedAnyway(decryption(DecryptVerdict::CannotComeBack, note, text));
+    };
+    row("anyway, 1,234 line breaks and 1 mark", anywayNote(decrypted(1234, 1), true),
+        "Decrypted, with 1,234 line breaks put back. 1 character could not come back and is "
+        "marked �. Ctrl+Z restores the cipher text.");
+    row("anyway, 2 marks", anywayNote(decrypted(0, 2), true),
+        "Decrypted. 2 characters could not come back and are marked �. Ctrl+Z restores the cipher "
+        "text.");
+    row("anyway, 2 line breaks that may be lost characters",
+        anywayNote(decrypted(2, 1, 0, U"", false), true),
+        "Decrypted, with 2 line breaks put back. 1 character could not come back and is marked "
+        "�. Two such characters side by side look like a line break, so a line break may stand "
+        "for two of them. Ctrl+Z restores the cipher text.");
+    row("anyway, no text", anywayNote(decrypted(0, 0), false),
+        "This result does not read like text. Decrypted at your word. Ctrl+Z brings back what was "
+        "there.");
+    row("anyway, no text, 3 line breaks and 2 marks", anywayNote(decrypted(3, 2), false),
+        "This result does not read like text. Decrypted at your word, with 3 line breaks put "
+        "back. 2 characters could not come back and are marked �. Ctrl+Z brings back what was "
+        "there.");
+
+    const auto despite = [](const cipher::OutsideCharacters& held, bool offer) {
+        cipher::DecryptionOutlook outlook =
+            decryption(DecryptVerdict::DecryptsDespitePickedUp, decrypted(), true, held);
+        if (offer) {
+            outlook.withoutPickedUp = decrypted();
+        }
+        return Messages::decrypted(outlook);
+    };
+    row("with 1 stray", despite(strays(1, 0), false),
+        "Likely garbled: the cipher text held 1 character that no cipher text has (tab). Ctrl+Z "
+        "restores the cipher text.");
+    row("with 1 line break and 1 stray, offered", despite(strays(1, 0, 1), true),
+        "Likely garbled: the cipher text held 2 characters that no cipher text has (line break, "
+        "tab). Decrypt Without Them removes them and decrypts again. Ctrl+Z restores the cipher "
+        "text.");
+
+    row("without 1 space at the end",
+        Messages::decryptedWithoutPickedUp(pickedUp({}, {1, 0, 0}, {}, decrypted())),
+        "Decrypted without what the cipher text had picked up: 1 space at the end. Ctrl+Z "
+        "restores the cipher text as it was.");
+    row("without 2 line breaks inside, 1 back",
+        Messages::decryptedWithoutPickedUp(pickedUp({}, {}, strays(0, 0, 2), decrypted(1))),
+        "Decrypted without what the cipher text had picked up: 2 characters that no cipher text "
+        "has (line break (2)). 1 line break was put back. Ctrl+Z restores the cipher text as it "
+        "was.");
+    row("without a tab at the start, a tab inside, 2 spaces and a line break at the end",
+        Messages::decryptedWithoutPickedUp(
+            pickedUp({0, 1, 0}, {2, 0, 1}, strays(1, 0), decrypted(2, 0, 0, U"\r\n~"))),
+        "Decrypted without what the cipher text had picked up: 1 tab at the start, 1 character "
+        "that no cipher text has (tab) and 2 spaces and 1 line break at the end. 2 line breaks "
+        "were put back. The line that Encrypt Text had "
+        "added at the end was taken off: Ctrl+Z shows it, and Ctrl+Z again restores the cipher "
+        "text as it was.");
 
     row("outlook, as it is", Messages::outlook(outlook(12, Verdict::AsItIs)),
         "12 of 4,681 characters (a line break counts as two): Encrypt Text takes it as it is.");
@@ -218,26 +275,48 @@ void MessagesTest::readsAsWritten_data() {
 
     const QString anyway =
         "Decrypt Anyway decrypts everything else and puts � where a character cannot come back.";
+    const auto question = [](DecryptVerdict verdict, const cipher::DecryptedNote& note,
+                             bool text = true, const cipher::OutsideCharacters& held = {}) {
+        return Messages::decryptionQuestion(decryption(verdict, note, text, held));
+    };
+    row("question, not a cipher text", question(DecryptVerdict::NotACipherText, decrypted(), false),
+        "This looks like an ordinary text, not a cipher text: it reads like text, and what "
+        "Decrypt Text would make of it does not. Encrypt Text (Ctrl+E) may be what you "
+        "meant.\n\nDecrypt Anyway decrypts it all the same; Ctrl+Z then brings the text back.");
+    row("question, 1 space at the end",
+        Messages::decryptionQuestion(pickedUp({}, {1, 0, 0}, {}, decrypted())),
+        "As it stands, this text does not decrypt in full into text. Without 1 space at the end, "
+        "it does, so the cipher text probably picked them up on the way, in a mail or a chat.\n\n"
+        "Decrypt Without Them removes them and decrypts the rest. Decrypt Anyway decrypts the "
+        "text as it stands and puts � where a character cannot come back.");
+    row("question, 2 spaces at the start, a line break inside",
+        Messages::decryptionQuestion(pickedUp({2, 0, 0}, {}, strays(0, 0, 1), decrypted())),
+        "As it stands, this text does not decrypt in full into text. Without 2 spaces at the "
+        "start and 1 character that no cipher text has (line break), it does, so the cipher text "
+        "probably picked them up on the way, in a "
+        "mail or a chat.\n\nDecrypt Without Them removes them and decrypts the rest. Decrypt "
+        "Anyway decrypts the text as it stands and puts � where a character cannot come back.");
     const QString earlier =
-        " Either an earlier version of Text Cipher encrypted it from a note with a character "
-        "outside the cipher's alphabet (a tab, for instance, or a letter such as É), which that "
-        "version could not keep, or this is not a text that Encrypt Text made.\n\n";
-    row("problem, 1 mark", Messages::decryptProblem(decrypted(0, 1), {}, false),
+        " An earlier version of Text Cipher encrypted it from a note with characters outside the "
+        "cipher's alphabet (a tab, for instance, or a letter such as É), which that version "
+        "could not keep.\n\n";
+    row("question, 1 mark", question(DecryptVerdict::CannotComeBack, decrypted(0, 1)),
         "1 character of this note cannot come back." + earlier + anyway);
-    row("problem, 3 marks, line breaks that may be more",
-        Messages::decryptProblem(decrypted(2, 3, 0, U"", false), {}, false),
+    row("question, 3 marks, line breaks that may be more",
+        question(DecryptVerdict::CannotComeBack, decrypted(2, 3, 0, U"", false)),
         "At least 3 characters of this note cannot come back." + earlier + anyway);
-    const QString pickedUp =
-        " Encrypt Text writes only characters of the cipher's alphabet, so they were probably "
-        "picked up on the way, in a mail or a chat.\n\n";
-    row("problem, 1 stray, clean without",
-        Messages::decryptProblem(decrypted(0, 1), strays(0, 0, 1), true),
-        ("This text holds 1 character that no cipher text has: line break." + pickedUp +
-         "Decrypt Without Them removes such characters and decrypts the rest in full. " + anyway));
-    row("problem, 2 strays, not clean",
-        Messages::decryptProblem(decrypted(0, 1), strays(1, 0, 1), false),
-        ("This text holds 2 characters that no cipher text has: line break, tab." + pickedUp +
-         "Even without such characters the text does not decrypt in full. " + anyway));
+    row("question, 2 marks and no text",
+        question(DecryptVerdict::CannotComeBack, decrypted(0, 2), false),
+        "This does not decrypt into text: 2 groups of its digits stand for no character, and the "
+        "rest does not read like text. It is most likely not a text that Encrypt Text made.\n\n" +
+            anyway);
+    row("question, 2 strays",
+        question(DecryptVerdict::CannotComeBack, decrypted(0, 1), false, strays(1, 0, 1)),
+        "This text holds 2 characters that no cipher text has: line break, tab. Encrypt Text "
+        "writes only characters of the cipher's alphabet, so they were probably picked up on the "
+        "way, in a mail or a chat.\n\nEven without such characters the text does not decrypt in "
+        "full into text. " +
+            anyway);
 }
 
 void MessagesTest::readsAsWritten() {

@@ -67,20 +67,6 @@
         </translation>
     </message>
     <message numerus="yes">
-        <source>Decrypted, but the cipher text held %Ln characters that no cipher text has (%1), so the result is likely garbled.</source>
-        <translation>
-            <numerusform>Decrypted, but the cipher text held %Ln character that no cipher text has (%1), so the result is likely garbled.</numerusform>
-            <numerusform>Decrypted, but the cipher text held %Ln characters that no cipher text has (%1), so the result is likely garbled.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Decrypted without the %Ln characters that the cipher text had picked up (%1).</source>
-        <translation>
-            <numerusform>Decrypted without the %Ln character that the cipher text had picked up (%1).</numerusform>
-            <numerusform>Decrypted without the %Ln characters that the cipher text had picked up (%1).</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>%Ln line breaks were put back.</source>
         <translation>
             <numerusform>%Ln line break was put back.</numerusform>
@@ -134,6 +120,41 @@
         <translation>
             <numerusform>%Ln character travels as a code, %1 characters longer: %2.</numerusform>
             <numerusform>%Ln characters travel as codes, %1 characters longer: %2.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln tabs</source>
+        <translation>
+            <numerusform>%Ln tab</numerusform>
+            <numerusform>%Ln tabs</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln characters that no cipher text has (%1)</source>
+        <translation>
+            <numerusform>%Ln character that no cipher text has (%1)</numerusform>
+            <numerusform>%Ln characters that no cipher text has (%1)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>This does not decrypt into text: %Ln groups of its digits stand for no character, and the rest does not read like text. It is most likely not a text that Encrypt Text made.</source>
+        <translation>
+            <numerusform>This does not decrypt into text: %Ln group of its digits stands for no character, and the rest does not read like text. It is most likely not a text that Encrypt Text made.</numerusform>
+            <numerusform>This does not decrypt into text: %Ln groups of its digits stand for no character, and the rest does not read like text. It is most likely not a text that Encrypt Text made.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Likely garbled: the cipher text held %Ln characters that no cipher text has (%1).</source>
+        <translation>
+            <numerusform>Likely garbled: the cipher text held %Ln character that no cipher text has (%1).</numerusform>
+            <numerusform>Likely garbled: the cipher text held %Ln characters that no cipher text has (%1).</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Decrypted at your word, with %Ln line breaks put back.</source>
+        <translation>
+            <numerusform>Decrypted at your word, with %Ln line break put back.</numerusform>
+            <numerusform>Decrypted at your word, with %Ln line breaks put back.</numerusform>
         </translation>
     </message>
 </context>
