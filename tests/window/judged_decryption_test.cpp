@@ -1,0 +1,153 @@
+// SPDX-License-Identifier: MIT
+// Decrypt Text never calls garbage a text: plain text decrypted by mistake
+// asks first, and whatever is written at the user's word says in its first
+// visible words when it does not read like text. Genuine cipher texts of
+// notes decrypt quietly.
+#include <QApplication>
+#include <QLabel>
+#include <QtTest>
+#include <memory>
+
+#include "cipher/text_cipher.h"
+#include "real_notes.h"
+#include "sample_texts.h"
+#include "window_driver.h"
+#include "wrong_inputs.h"
+
+namespace {
+
+const QString kNoText = "This result does not read like text.";
+
+// The first note of each language that is at least this long, and the last.
+QStringList notesOfEachLanguage(std::size_t shortest, std::size_t longest) {
+    QStringList notes;
+    for (const samples::Language language : samples::kLanguages) {
+        for (const samples::RealNote& note : samples::realNotes()) {
+            if (note.language == language && note.text.size() >= shortest &&
+                note.text.size() <= longest) {
+                notes << toQString(note.text);
+                break;
+            }
+        }
+    }
+    return notes;
+}
+
+}  // namespace
+
+class JudgedDecryptionTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void init() { driver = std::make_unique<WindowDriver>(); }
+    void cleanup() { driver.reset(); }
+
+    void plainTextDecryptedByMistakeAsksFirst_data();
+    void plainTextDecryptedByMistakeAsksFirst();
+    void decryptAnywaySaysTheResultDoesNotReadLikeText_data();
+    void decryptAnywaySaysTheResultDoesNotReadLikeText();
+    void genuineCipherTextsDecryptQuietly_data();
+    void genuineCipherTextsDecryptQuietly();
+
+  private:
+    // The start of the note that the line below the text shows.
+    QString visibleNote() const { return driver->window().findChild<QLabel*>("lblStatus")->text(); }
+
+    std::unique_ptr<WindowDriver> driver;
+    const cipher::TextCipher cipher;
+};
+
+void JudgedDecryptionTest::plainTextDecryptedByMistakeAsksFirst_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("key");
+    const QStringList sentences = {
+        "Please call the plumber about the kitchen tap before Friday.",
+        QString::fromUtf8("N\u2019oublie pas d\u2019acheter du pain et du fromage."),
+        QString::fromUtf8("Morgen um 8 Uhr: Zahnarzt, danach Einkaufen f\u00FCr die Party."),
+    };
+    for (const QString& text : sentences + notesOfEachLanguage(40, 400)) {
+        for (const int key : {int(Qt::Key_Return), int(Qt::Key_Escape)}) {
+            QTest::addRow("%s, %.24s", key == Qt::Key_Return ? "Return" : "Escape",
+                          qPrintable(text))
+                << text << key;
+        }
+    }
+}
+
+// Return and Escape keep the text exactly, its history too.
+void JudgedDecryptionTest::plainTextDecryptedByMistakeAsksFirst() {
+    QFETCH(QString, text);
+    QFETCH(int, key);
+    driver->paste(text);
+    const QString before = driver->rawText();
+    const int undoSteps = driver->note()->document()->availableUndoSteps();
+    driver->answerNextMessage(static_cast<Qt::Key>(key));
+    driver->press(Qt::Key_D);
+
+    QVERIFY(driver->lastMessage().shown);
+    QVERIFY2(driver->lastMessage().text.startsWith(
+                 "This looks like an ordinary text, not a cipher text"),
+             qPrintable(driver->lastMessage().text));
+    QVERIFY2(driver->lastMessage().text.contains("Encrypt Text (Ctrl+E) may be what you meant."),
+             qPrintable(driver->lastMessage().text));
+    QCOMPARE(driver->lastMessage().buttons, QStringList({"Decrypt &Anyway", "Keep the Text"}));
+    QCOMPARE(driver->rawText(), before);
+    QCOMPARE(driver->note()->document()->availableUndoSteps(), undoSteps);
+}
+
+void JudgedDecryptionTest::decryptAnywaySaysTheResultDoesNotReadLikeText_data() {
+    QTest::addColumn<QString>("text");
+    for (const QString& text : notesOfEachLanguage(40, 400)) {
+        QTest::addRow("%.30s", qPrintable(text)) << text;
+    }
+    // Long enough that the note fills both lines.
+    QTest::newRow("long") << QString("Remember the milk, the eggs and the bread.\n").repeated(30);
+}
+
+void JudgedDecryptionTest::decryptAnywaySaysTheResultDoesNotReadLikeText() {
+    QFETCH(QString, text);
+    driver->paste(text);
+    const QString before = driver->note()->toPlainText();
+    driver->answerNextMessage(Qt::Key_A, Qt::AltModifier);
+    driver->press(Qt::Key_D);
+
+    QVERIFY(driver->lastMessage().shown);
+    QCOMPARE(readNote(*driver->note()),
+             samples::decryptedAnyway(cipher, samples::withLineBreaks(text.toStdU32String())));
+    QVERIFY2(driver->status().startsWith(kNoText + " Decrypted at your word"),
+             qPrintable(driver->status()));
+    QVERIFY2(driver->status().endsWith("Ctrl+Z brings back what was there."),
+             qPrintable(driver->status()));
+    driver->settle();
+    QVERIFY2(visibleNote().startsWith(kNoText), qPrintable(visibleNote()));
+    driver->press(Qt::Key_Z);
+    QCOMPARE(driver->note()->toPlainText(), before);
+}
+
+void JudgedDecryptionTest::genuineCipherTextsDecryptQuietly_data() {
+    QTest::addColumn<QString>("note");
+    QTest::newRow("a list") << "Milk\nEggs\nBread\nButter\nTea\n";
+    QTest::newRow("codes of digits") << "PIN 4711, door 0815#, locker 23, bike lock 9-0-4-2";
+    QTest::newRow("an address") << QString::fromUtf8(
+        "Familie M\u00FCller\nHauptstra\u00DFe 12\n80331 M\u00FCnchen");
+    QTest::newRow("a phone list") << "Anna\t0171 234567\nBen\t0172 765432";
+    for (const QString& note : notesOfEachLanguage(12, 4000)) {
+        QTest::addRow("%.30s", qPrintable(note)) << note;
+    }
+}
+
+void JudgedDecryptionTest::genuineCipherTextsDecryptQuietly() {
+    QFETCH(QString, note);
+    const std::u32string typed = samples::withLineBreaks(note.toStdU32String());
+    driver->paste(toQString(samples::cipherTextOf(cipher, typed)));
+    driver->answerNextMessage(Qt::Key_Escape);
+    driver->press(Qt::Key_D);
+
+    QVERIFY2(!driver->lastMessage().shown, qPrintable(driver->lastMessage().text));
+    QCOMPARE(readNote(*driver->note()), typed);
+    QVERIFY2(driver->status().startsWith("Decrypted"), qPrintable(driver->status()));
+    QVERIFY2(!driver->status().contains("does not read like text"), qPrintable(driver->status()));
+}
+
+QTEST_MAIN(JudgedDecryptionTest)
+#include "judged_decryption_test.moc"
