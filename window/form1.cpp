@@ -31,7 +31,6 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent) {
     setObjectName("Form1");
     setWindowTitle("Form1");
     setWindowIcon(applicationIcon());
-    load();
     createTextArea();
     createActions();
     createMenus();
@@ -44,10 +43,6 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent) {
                    Qt::WindowCloseButtonHint);
     connect(txtnote, &QPlainTextEdit::textChanged, this, &Form1::textEdited);
     textEdited();
-}
-
-void Form1::load() {
-    cipher.emplace();
 }
 
 void Form1::createTextArea() {
@@ -175,7 +170,7 @@ void Form1::decryptRestoringLineBreaks(const std::u32string& text) {
         Command::Decrypt, Messages::decryptProblem(recovered, strays, clean.has_value()), offers);
     if (taken == 0) {
         writeResult(recovered.text, Messages::decrypted(recovered));
-    } else if (taken == 1) {
+    } else if (taken == 1 && clean) {
         writeDecryptionWithoutStrays(text, *clean);
     }
 }
