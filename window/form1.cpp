@@ -34,7 +34,6 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent) {
     setObjectName("Form1");
     setWindowTitle("Form1");
     setWindowIcon(applicationIcon());
-    load();
     createTextArea();
     createActions();
     createMenus();
@@ -47,10 +46,6 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent) {
                    Qt::WindowCloseButtonHint);
     connect(txtnote, &QPlainTextEdit::textChanged, this, &Form1::textEdited);
     textEdited();
-}
-
-void Form1::load() {
-    cipher.emplace();
 }
 
 void Form1::createTextArea() {

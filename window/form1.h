@@ -31,7 +31,6 @@ class Form1 : public QMainWindow {
     void textEdited();
 
   private:
-    void load();
     void createTextArea();
     void createActions();
     void createMenus();
@@ -63,10 +62,10 @@ class Form1 : public QMainWindow {
     // text; the index of the offer taken, or none.
     std::optional<int> ask(Command command, const QString& message, const QStringList& offers);
 
-    // The window's cipher, created while the window loads.
-    const cipher::TextCipher& textCipher() const { return cipher.value(); }
+    const cipher::TextCipher& textCipher() const { return cipher; }
 
-    std::optional<cipher::TextCipher> cipher;
+    // Created with the window, so that there is always one.
+    cipher::TextCipher cipher;
     QPlainTextEdit* txtnote = nullptr;
     QMenu* mnuFile = nullptr;
     QAction* mnuET = nullptr;

@@ -363,12 +363,15 @@ QString Messages::outlook(const cipher::Outlook& outlook) {
             line = ofLimit + ' ' + tr("Encrypt Text takes it as it is.");
             break;
         case Verdict::NeedsPadding:
-            line = ofLimit + ' ' +
-                   tr("Encrypt Text will offer to add a line of %1 at the end.")
-                       .arg(additions(*outlook.padding));
-            break;
         case Verdict::CannotBePadded:
-            line = ofLimit + ' ' + tr("Encrypt Text cannot take it as it is; split it in two.");
+            // The outlook holds a line exactly when it needs one.
+            if (outlook.padding) {
+                line = ofLimit + ' ' +
+                       tr("Encrypt Text will offer to add a line of %1 at the end.")
+                           .arg(additions(*outlook.padding));
+            } else {
+                line = ofLimit + ' ' + tr("Encrypt Text cannot take it as it is; split it in two.");
+            }
             break;
         case Verdict::TooLong:
             line = tr("%1 characters %2: %3 over the limit of %4.")

@@ -22,7 +22,19 @@ fi
 
 depends=$(dpkg-deb -f "$package" Depends)
 echo "Depends: $depends"
-for needed in libqt6widgets6 libqt6gui6 libqt6core6 qt6-qpa-plugins fonts-liberation; do
+# The Qt libraries the program links, by the names of the packages that hold
+# them on this release: Debian 13 renamed some for its 64-bit time_t
+# (libqt6core6t64), Debian 12 did not (libqt6core6).
+libraries=()
+for library in Widgets Gui Core; do
+    owner=$(dpkg-query -S "*/libQt6$library.so.6" 2>/dev/null | cut -d: -f1 | sort -u || true)
+    if [ -z "$owner" ] || [ "$(wc -l <<<"$owner")" -ne 1 ]; then
+        echo "FAILED: not one package holds libQt6$library.so.6 here: ${owner:-none}"
+        exit 1
+    fi
+    libraries+=("$owner")
+done
+for needed in "${libraries[@]}" qt6-qpa-plugins fonts-liberation; do
     if ! grep -Eq "(^|, )$needed( |,|$)" <<<"$depends"; then
         echo "FAILED: the package does not depend on $needed"
         failures=$((failures + 1))
