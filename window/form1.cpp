@@ -58,10 +58,8 @@ void Form1::createTextArea() {
     txtnote = new QPlainTextEdit(client);
     txtnote->setObjectName("txtnote");
     txtnote->setAccessibleName(tr("Text"));
-    txtnote->setAccessibleDescription(
-        tr("The whole text is encrypted with Ctrl+E and decrypted with Ctrl+D. Characters that "
-           "cannot come back are underlined; the status line below says what Encrypt Text will "
-           "do."));
+    // Read again whenever the text area gets the focus back: short.
+    txtnote->setAccessibleDescription(tr("Ctrl+E encrypts, Ctrl+D decrypts."));
     txtnote->setGeometry(kTextAreaGeometry);
     txtnote->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     // Cipher texts are long runs without spaces: break them anywhere rather
@@ -210,6 +208,7 @@ void Form1::offerDecryptionWithoutStrays(const std::u32string& text, const std::
         writeDecryptionWithoutStrays(text, *clean);
         txtnote->setFocus();
     });
+    noteBar->announce();
 }
 
 void Form1::writeDecryptionWithoutStrays(const std::u32string& text,
@@ -288,6 +287,7 @@ void Form1::writeResult(const std::u32string& text, const QString& note) {
     replaceNote(*txtnote, text);
     writingResult = false;
     noteBar->setNote(note);
+    noteBar->announce();
 }
 
 void Form1::refuse(Command command, const QString& message) {
