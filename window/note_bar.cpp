@@ -79,6 +79,9 @@ void NoteBar::announceIfActive() {
 }
 
 bool NoteBar::event(QEvent* event) {
+    if (event->type() == QEvent::WindowActivate && announcementDue) {
+        QMetaObject::invokeMethod(this, &NoteBar::announceIfActive, Qt::QueuedConnection);
+    }
     // The note's font sets its height, and the offer's font the button's:
     // either may change with the style, the platform theme or the user's
     // settings, after the window was made.
@@ -86,11 +89,4 @@ bool NoteBar::event(QEvent* event) {
         setFixedHeight(std::max(label->height(), offerButton->sizeHint().height()) + 2 * kMargin);
     }
     return QWidget::event(event);
-}
-
-void NoteBar::changeEvent(QEvent* event) {
-    QWidget::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && announcementDue) {
-        QMetaObject::invokeMethod(this, &NoteBar::announceIfActive, Qt::QueuedConnection);
-    }
 }

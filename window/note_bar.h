@@ -36,7 +36,6 @@ class NoteBar : public QWidget {
 
   protected:
     bool event(QEvent* event) override;
-    void changeEvent(QEvent* event) override;
 
   private:
     void announceIfActive();
