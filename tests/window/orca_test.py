@@ -17,7 +17,7 @@ from atspi_helpers import find_application, note, paste, press, wait_for_note
 
 # An entry of Orca's log starts with its time; an utterance may span lines.
 ENTRY = re.compile(r"(?m)^(?=\d\d:\d\d:\d\d\.\d+ - )")
-SPOKEN = re.compile(r"\S+ - SPEECH OUTPUT: '(.*?)'\s*(\{.*\})?\s*$", re.S)
+SPOKEN = re.compile(r"\S+ - SPEECH OUTPUT: '(.*?)'\s*(\{.*\}|None)?\s*$", re.S)
 WAIT = 20  # seconds; a busy machine may take a while, a passing run does not
 
 
