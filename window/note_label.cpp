@@ -91,12 +91,15 @@ void NoteLabel::setNote(const QString& text) {
 }
 
 void NoteLabel::announce() {
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    // Spoken as it is. Orca 48 would speak the note twice if the
+    // notification were shown as well, once after the word "notification".
+    QAccessibleAnnouncementEvent announcement(this, fullText);
+    QAccessible::updateAccessibility(&announcement);
+#else
     // A notification that shows is spoken at once.
     QAccessibleEvent shown(this, QAccessible::ObjectShow);
     QAccessible::updateAccessibility(&shown);
-#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
-    QAccessibleAnnouncementEvent announcement(this, fullText);
-    QAccessible::updateAccessibility(&announcement);
 #endif
 }
 
