@@ -56,10 +56,8 @@ void Form1::createTextArea() {
     txtnote = new QPlainTextEdit(client);
     txtnote->setObjectName("txtnote");
     txtnote->setAccessibleName(tr("Text"));
-    txtnote->setAccessibleDescription(
-        tr("The whole text is encrypted with Ctrl+E and decrypted with Ctrl+D. Characters that "
-           "cannot come back are underlined; the status line below says what Encrypt Text will "
-           "do."));
+    // Read again whenever the text area gets the focus back: short.
+    txtnote->setAccessibleDescription(tr("Ctrl+E encrypts, Ctrl+D decrypts."));
     txtnote->setGeometry(kTextAreaGeometry);
     txtnote->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     // Cipher texts are long runs without spaces: break them anywhere rather
@@ -195,6 +193,7 @@ void Form1::writeDecryptionOfferingWithout(const cipher::DecryptionOutlook& outl
                         Messages::decryptedWithoutPickedUp(outlook));
         txtnote->setFocus();
     });
+    noteBar->announce();
 }
 
 void Form1::writeDecryption(const cipher::DecryptedNote& decrypted, const QString& note) {
@@ -286,6 +285,7 @@ void Form1::writeResult(const std::u32string& text, const QString& note) {
     // The result's marks, which the edit itself did not set.
     markCodedCharacters(text);
     noteBar->setNote(note);
+    noteBar->announce();
 }
 
 void Form1::undoLastCommand() {

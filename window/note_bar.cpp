@@ -1,50 +1,21 @@
 // SPDX-License-Identifier: MIT
 #include "note_bar.h"
 
+#include <QEvent>
 #include <QHBoxLayout>
-#include <QLabel>
 #include <QPushButton>
+
+#include "note_label.h"
 
 namespace {
 
-constexpr int kNoteLines = 2;
-
-bool fits(const QLabel& label, const QString& text) {
-    const QRect room(0, 0, label.contentsRect().width(), 1 << 20);
-    const int height = label.fontMetrics().boundingRect(room, Qt::TextWordWrap, text).height();
-    return height <= kNoteLines * label.fontMetrics().lineSpacing();
-}
-
-// The longest start of text, cut after a word, that fits with "…".
-QString fitted(const QLabel& label, const QString& text) {
-    if (label.contentsRect().width() <= 0 || fits(label, text)) {
-        return text;
-    }
-    QString shown = text;
-    while (!shown.isEmpty()) {
-        const qsizetype space = shown.lastIndexOf(' ');
-        shown.truncate(space < 0 ? 0 : space);
-        if (fits(label, shown + QChar(0x2026))) {
-            return shown + QChar(0x2026);
-        }
-    }
-    return QString(QChar(0x2026));
-}
+constexpr int kMargin = 2;
 
 }  // namespace
 
 NoteBar::NoteBar(QWidget* parent) : QWidget(parent) {
-    label = new QLabel(this);
+    label = new NoteLabel(this);
     label->setObjectName("lblStatus");
-    // A screen reader reads the whole note from the description, however
-    // much of it the line shows.
-    label->setAccessibleName(tr("Status"));
-    label->setWordWrap(true);
-    label->setTextFormat(Qt::PlainText);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    // The label's text never decides the window's width.
-    label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
-    label->setFixedHeight(kNoteLines * label->fontMetrics().lineSpacing());
 
     offerButton = new QPushButton(this);
     offerButton->setObjectName("cmdOffer");
@@ -57,14 +28,15 @@ NoteBar::NoteBar(QWidget* parent) : QWidget(parent) {
             // The action usually replaces the note, and with it this very function.
             const std::function<void()> action = offerAction;
             action();
+            announce();
         }
     });
 
     auto* layout = new QHBoxLayout(this);
-    layout->setContentsMargins(4, 2, 4, 2);
+    layout->setContentsMargins(4, kMargin, 4, kMargin);
     layout->addWidget(label, 1);
     layout->addWidget(offerButton, 0, Qt::AlignVCenter);
-    setFixedHeight(std::max(label->height(), offerButton->sizeHint().height()) + 4);
+    setFixedHeight(std::max(label->height(), offerButton->sizeHint().height()) + 2 * kMargin);
 }
 
 void NoteBar::setNote(const QString& text, const QString& offerCaption,
@@ -72,26 +44,49 @@ void NoteBar::setNote(const QString& text, const QString& offerCaption,
     offerAction = std::move(onOffer);
     const bool offerChanged =
         offerButton->text() != offerCaption || offerButton->isHidden() != offerCaption.isEmpty();
-    if (!offerChanged && text == fullText) {
+    if (!offerChanged && text == label->note()) {
         return;
     }
-    fullText = text;
     if (offerChanged) {
         offerButton->setText(offerCaption);
         offerButton->setVisible(!offerCaption.isEmpty());
         // The label's width changes with the button's.
         layout()->activate();
     }
-    label->setToolTip(text);
-    label->setAccessibleDescription(text);
-    fitNote();
+    label->setNote(text);
 }
 
-void NoteBar::resizeEvent(QResizeEvent* event) {
-    QWidget::resizeEvent(event);
-    fitNote();
+const QString& NoteBar::note() const {
+    return label->note();
 }
 
-void NoteBar::fitNote() {
-    label->setText(fitted(*label, fullText));
+void NoteBar::announce() {
+    if (announcementDue) {
+        return;
+    }
+    announcementDue = true;
+    QMetaObject::invokeMethod(this, &NoteBar::announceIfActive, Qt::QueuedConnection);
+}
+
+// After a message closes, the window gets the keyboard back a moment later,
+// and a screen reader then speaks the text area that has the focus: the
+// note waits for that, so that it is heard after it rather than cut off.
+void NoteBar::announceIfActive() {
+    if (announcementDue && isActiveWindow()) {
+        announcementDue = false;
+        label->announce();
+    }
+}
+
+bool NoteBar::event(QEvent* event) {
+    if (event->type() == QEvent::WindowActivate && announcementDue) {
+        QMetaObject::invokeMethod(this, &NoteBar::announceIfActive, Qt::QueuedConnection);
+    }
+    // The note's font sets its height, and the offer's font the button's:
+    // either may change with the style, the platform theme or the user's
+    // settings, after the window was made.
+    if (event->type() == QEvent::LayoutRequest) {
+        setFixedHeight(std::max(label->height(), offerButton->sizeHint().height()) + 2 * kMargin);
+    }
+    return QWidget::event(event);
 }

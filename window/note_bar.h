@@ -5,13 +5,13 @@
 #include <QWidget>
 #include <functional>
 
-class QLabel;
+class NoteLabel;
 class QPushButton;
 
 // The line below the text area: a note of two lines at most and, beside it,
-// the one offer the note makes, if any. It keeps one height whatever it
-// shows; a note too long for it is cut at a word with "…" and can be read
-// whole in its tooltip and its accessible description.
+// the one offer the note makes, if any. It is as high as two lines of the
+// note's font, whatever it shows; a note too long for it is cut at a word
+// with "…" and can be read whole in its tooltip and by a screen reader.
 class NoteBar : public QWidget {
     Q_OBJECT
 
@@ -19,20 +19,29 @@ class NoteBar : public QWidget {
     explicit NoteBar(QWidget* parent = nullptr);
 
     // Shows text and, where offerCaption is not empty, a button with that
-    // caption (mnemonic included) that runs onOffer.
+    // caption (mnemonic included) that runs onOffer. A screen reader reads
+    // the note when asked for the status bar, but does not speak it by
+    // itself: the live line changes with every keystroke.
     void setNote(const QString& text, const QString& offerCaption = {},
                  std::function<void()> onOffer = {});
     // The whole note, however much of it fits.
-    const QString& note() const { return fullText; }
+    const QString& note() const;
+
+    // Has a screen reader speak the note as soon as the window has the
+    // keyboard back: call it after a command has set its note. Calls made
+    // before the window next handles its events speak the note once, as it
+    // then stands, offer included. Taking the offer announces the note that
+    // follows by itself.
+    void announce();
 
   protected:
-    void resizeEvent(QResizeEvent* event) override;
+    bool event(QEvent* event) override;
 
   private:
-    void fitNote();
+    void announceIfActive();
 
-    QLabel* label = nullptr;
+    NoteLabel* label = nullptr;
     QPushButton* offerButton = nullptr;
-    QString fullText;
     std::function<void()> offerAction;
+    bool announcementDue = false;
 };

@@ -1,0 +1,152 @@
+// SPDX-License-Identifier: MIT
+#include <QApplication>
+#include <QFile>
+#include <QLabel>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QTextLayout>
+#include <QtTest>
+#include <memory>
+
+#include "note_bar.h"
+#include "window_driver.h"
+
+namespace {
+
+// The lines text takes in label, wrapped at words as the label wraps it.
+int lineCount(const QLabel& label, const QString& text) {
+    QTextLayout layout(text, label.font(), &label);
+    QTextOption option;
+    option.setWrapMode(QTextOption::WordWrap);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    int lines = 0;
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(label.contentsRect().width());
+        ++lines;
+    }
+    layout.endLayout();
+    return lines;
+}
+
+int shownHeight(const QLabel& label) {
+    const QRect room(0, 0, label.contentsRect().width(), 1 << 20);
+    return label.fontMetrics().boundingRect(room, Qt::TextWordWrap, label.text()).height();
+}
+
+bool libraryLoaded(const char* name) {
+    QFile maps("/proc/self/maps");
+    return maps.open(QIODevice::ReadOnly) && maps.readAll().contains(name);
+}
+
+}  // namespace
+
+// The note below the text shows two whole lines in the font that the
+// platform theme gives it, and again after a larger font is set while the
+// window is open; the window keeps its layout's one size. The environment
+// chooses the theme (tests/CMakeLists.txt): TEXTCIPHER_TEST_THEME names the
+// theme that must be in force ("gtk3", or empty for Qt's own),
+// TEXTCIPHER_TEST_COLOURS says whether it is "dark" or "light" and
+// TEXTCIPHER_TEST_FONT_POINTS the size of the font it gives.
+class ThemeTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void initTestCase();
+    void init() {
+        driver = std::make_unique<WindowDriver>();
+        driver->settle();
+    }
+    void cleanup() {
+        driver.reset();
+        QApplication::setFont(defaultFont);
+    }
+
+    void theNoteShowsTwoLines();
+    void theNoteFollowsALargerFont();
+
+  private:
+    QLabel& label() { return *driver->window().findChild<QLabel*>("lblStatus"); }
+    void expectTwoWholeLines();
+    void expectWindowPinned();
+
+    std::unique_ptr<WindowDriver> driver;
+    QFont defaultFont;
+};
+
+// The test must not pass by running under another theme than it claims.
+void ThemeTest::initTestCase() {
+    defaultFont = QApplication::font();
+    const QString theme = qEnvironmentVariable("TEXTCIPHER_TEST_THEME");
+    QCOMPARE(libraryLoaded("libqgtk3.so"), theme == "gtk3");
+    const QColor window = QApplication::palette().color(QPalette::Window);
+    const QString colours = qEnvironmentVariable("TEXTCIPHER_TEST_COLOURS", "light");
+    QVERIFY2(colours == "dark" ? window.lightness() < 128 : window.lightness() > 128,
+             qPrintable(window.name()));
+    bool sized = false;
+    const double points = qEnvironmentVariable("TEXTCIPHER_TEST_FONT_POINTS").toDouble(&sized);
+    if (sized) {
+        QCOMPARE(QApplication::font().pointSizeF(), points);
+    }
+}
+
+// Notes of growing length, from one line to more than two: one that takes
+// two lines shows whole, a longer one shows the two lines that fit.
+void ThemeTest::expectTwoWholeLines() {
+    NoteBar& bar = *driver->window().findChild<NoteBar*>();
+    QString note = "Note";
+    bool sawTwoLines = false;
+    bool sawCut = false;
+    for (int word = 1; word < 500 && !sawCut; ++word) {
+        note += QString(" word%1").arg(word);
+        bar.setNote(note);
+        driver->settle();
+        const int lines = lineCount(label(), note);
+        QVERIFY2(shownHeight(label()) <= label().contentsRect().height(),
+                 qPrintable(QString("%1 pixels of text in a line %2 high: %3")
+                                .arg(shownHeight(label()))
+                                .arg(label().contentsRect().height())
+                                .arg(label().text())));
+        if (lines <= 2) {
+            QCOMPARE(label().text(), note);
+            sawTwoLines = sawTwoLines || lines == 2;
+        } else {
+            QVERIFY2(label().text().endsWith(QChar(0x2026)), qPrintable(label().text()));
+            QCOMPARE(lineCount(label(), label().text()), 2);
+            sawCut = true;
+        }
+    }
+    QVERIFY(sawTwoLines);
+    QVERIFY(sawCut);
+}
+
+void ThemeTest::expectWindowPinned() {
+    driver->settle();
+    Form1& window = driver->window();
+    QCOMPARE(window.windowTitle(), QString("Form1"));
+    QCOMPARE(window.minimumSize(), window.maximumSize());
+    QCOMPARE(window.size(), window.minimumSize());
+    QCOMPARE(driver->note()->geometry(), QRect(0, 0, 513, 345));
+    QCOMPARE(window.size(),
+             QSize(512, window.menuBar()->height() + 345 + window.statusBar()->height()));
+    QVERIFY(window.statusBar()->height() >= label().height());
+}
+
+void ThemeTest::theNoteShowsTwoLines() {
+    expectTwoWholeLines();
+    expectWindowPinned();
+}
+
+void ThemeTest::theNoteFollowsALargerFont() {
+    const int before = label().height();
+    QFont larger = QApplication::font();
+    larger.setPointSizeF(larger.pointSizeF() * 1.5);
+    QApplication::setFont(larger);
+    driver->settle();
+    QVERIFY2(label().height() > before, qPrintable(QString::number(label().height())));
+    expectTwoWholeLines();
+    expectWindowPinned();
+}
+
+QTEST_MAIN(ThemeTest)
+#include "theme_test.moc"

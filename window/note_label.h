@@ -1,0 +1,41 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QLabel>
+#include <QString>
+
+// The note itself: as many lines of the label's own font as the note bar
+// has room for, cut after a word with "…" when the note is longer. Its
+// height follows its font, whichever the style, the platform theme or the
+// user sets, and the note is laid out anew when that font changes.
+//
+// A screen reader finds it as a notification in the status bar whose name
+// is the whole note, however much of it shows: it reads it when asked for
+// the status bar, and speaks it when announce() is called.
+class NoteLabel : public QLabel {
+    Q_OBJECT
+
+  public:
+    static constexpr int kLines = 2;
+
+    explicit NoteLabel(QWidget* parent = nullptr);
+
+    void setNote(const QString& text);
+    const QString& note() const { return fullText; }
+
+    // The height of kLines lines of text in the label's font, as the label
+    // lays them out when it wraps its text.
+    int linesHeight() const;
+
+    // Has a screen reader speak the whole note now.
+    void announce();
+
+  protected:
+    void changeEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+  private:
+    void fitNote();
+
+    QString fullText;
+};
