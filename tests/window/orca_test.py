@@ -86,12 +86,14 @@ typed = wait_for_note(app, lambda read: read.startswith("2 of "))
 # Encrypt Text asks first; Alt+A takes its offer.
 press("ctrl+e")
 speech.wait_for(lambda line: "Keep the Text" in line, start, "the message's default button")
-command(["alt+a"], "Encrypted, with 1 space added", "Alt+A in Encrypt Text's message")
+command(["alt+a"], "Encrypted, with a line of 1 character", "Alt+A in Encrypt Text's message")
 command(["ctrl+d"], "Decrypted.", "Ctrl+D")
+paste("Hello")
+wait_for_note(app, lambda read: read.startswith("5 of "))
 command(["ctrl+e"], "Encrypted.", "Ctrl+E")
 # Use Plain Forms, the note's own offer.
 paste("It\u2019s")
-offered = wait_for_note(app, lambda read: read.startswith("4 of "))
+offered = wait_for_note(app, lambda read: read.startswith("10 of "))
 plain = command(["alt+p"], "4 of ", "Alt+P, Use Plain Forms", replacing=offered)
 
 # Once each: a note spoken twice over is as hard to follow as none.
