@@ -1,15 +1,25 @@
 // SPDX-License-Identifier: MIT
-// Each command end to end, as the user waits for it: reading the text area,
-// transforming, writing the result, laying it out and painting it.
+// The window against a bare Qt window with the same widgets (bare_window.h),
+// side by side in one run: every round does the same thing once in each, so
+// that whatever else the machine does weighs on both alike. Each case reports
+// the median and the 95th percentile of both, in milliseconds, and their
+// ratios: what the program adds to what Qt itself costs.
+//
+// Run with: build/release/bench/window_bench (offscreen unless QT_QPA_PLATFORM says otherwise)
 #include <benchmark/benchmark.h>
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QPlainTextEdit>
-#include <QSignalBlocker>
 #include <QTest>
+#include <algorithm>
+#include <chrono>
+#include <functional>
 #include <random>
+#include <vector>
 
+#include "bare_window.h"
 #include "cipher/text_cipher.h"
 #include "form1.h"
 #include "note_text.h"
@@ -17,113 +27,174 @@
 
 namespace {
 
-void runCommand(benchmark::State& state, const char* action, const QString& text) {
-    Form1 window;
-    window.show();
+// Everything a change sets off: posted events, layout and painting.
+void settle() {
+    QCoreApplication::sendPostedEvents();
     QApplication::processEvents();
-    auto* note = window.findChild<QPlainTextEdit*>("txtnote");
-    auto* command = window.findChild<QAction*>(action);
-    for (auto _ : state) {
-        state.PauseTiming();
-        note->setPlainText(text);
-        note->viewport()->repaint();
-        state.ResumeTiming();
-        command->trigger();
-        note->viewport()->repaint();
-        QApplication::processEvents();
+}
+
+double millisecondsOf(const std::function<void()>& work) {
+    const auto began = std::chrono::steady_clock::now();
+    work();
+    settle();
+    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - began)
+        .count();
+}
+
+double percentile(std::vector<double> times, double share) {
+    std::sort(times.begin(), times.end());
+    return times[static_cast<std::size_t>(share * static_cast<double>(times.size() - 1))];
+}
+
+struct SideBySide {
+    std::vector<double> window;
+    std::vector<double> bare;
+
+    void report(benchmark::State& state) const {
+        for (const auto& [name, share] : {std::pair{"median", 0.5}, std::pair{"p95", 0.95}}) {
+            const double ours = percentile(window, share);
+            const double theirs = percentile(bare, share);
+            state.counters[std::string("window_") + name + "_ms"] = ours;
+            state.counters[std::string("bare_") + name + "_ms"] = theirs;
+            state.counters[std::string("ratio_") + name] = ours / theirs;
+        }
     }
-}
+};
 
-void BM_Window_EncryptText_Longest(benchmark::State& state) {
+// A note of the given length with a line break after about every 60
+// characters and, spread evenly, the given number of characters outside
+// the alphabet (letters of the five languages, a tab, a typographic quote).
+QString noteOf(std::size_t length, std::size_t outside) {
     const cipher::TextCipher cipher;
     std::mt19937 random(42);
-    const auto plain = samples::textThatEncrypts(cipher, cipher::kMaxTextLength, random);
-    runCommand(state, "mnuET", toQString(plain));
-}
-
-void BM_Window_DecryptText_Longest(benchmark::State& state) {
-    const cipher::TextCipher cipher;
-    std::mt19937 random(42);
-    const auto plain = samples::textThatEncrypts(cipher, cipher::kMaxTextLength, random);
-    runCommand(state, "mnuDT", toQString(cipher.encryptText(plain)));
-}
-
-// One keystroke at the end of a 4,681-character text that needs an offer and
-// holds characters that cannot come back, so that the live line runs the
-// padding search and the marks have runs to mark: in the window, and in a
-// bare text area of the same font and size for comparison.
-QString keystrokeText() {
-    const cipher::TextCipher cipher;
-    std::mt19937 random(42);
-    std::u32string text = samples::alphabetText(cipher, cipher::kMaxTextLength - 1, random);
-    for (std::size_t at = 0; at < text.size(); at += 50) {
-        text[at] = at % 100 == 0 ? U'\t' : U'\u2019';
+    std::u32string text = samples::alphabetText(cipher, length, random);
+    for (std::size_t at = 60; at < text.size(); at += 61) {
+        text[at] = U'\n';
+    }
+    static const std::u32string_view kOutside = U"ßÉ\t’ãÄœ";
+    for (std::size_t count = 0; count < outside; ++count) {
+        std::size_t at = (count * 2 + 1) * length / (2 * outside);
+        if (text[at] == U'\n') {
+            ++at;
+        }
+        text[at] = kOutside[count % kOutside.size()];
     }
     return toQString(text);
 }
 
-void typeAndErase(benchmark::State& state, QPlainTextEdit& note) {
-    note.setPlainText(keystrokeText());
-    note.moveCursor(QTextCursor::End);
-    QApplication::processEvents();
-    for (auto _ : state) {
-        QTest::keyClick(&note, Qt::Key_X);
-        note.viewport()->repaint();
-        QApplication::processEvents();
-        state.PauseTiming();
-        QTest::keyClick(&note, Qt::Key_Backspace);
-        QApplication::processEvents();
-        state.ResumeTiming();
+struct Windows {
+    Windows() {
+        window.show();
+        bare.show();
+        settle();
     }
+
+    QPlainTextEdit& note() { return *window.findChild<QPlainTextEdit*>("txtnote"); }
+    QPlainTextEdit& bareNote() { return *bare.note; }
+
+    Form1 window;
+    BareWindow bare;
+};
+
+void placeCaret(QPlainTextEdit& note, bool atEnd) {
+    QTextCursor cursor = note.textCursor();
+    if (atEnd) {
+        cursor.movePosition(QTextCursor::End);
+    } else {
+        cursor.setPosition(note.document()->characterCount() / 2);
+    }
+    note.setTextCursor(cursor);
 }
 
-void BM_Window_Keystroke_WithLiveLine(benchmark::State& state) {
-    Form1 window;
-    window.show();
-    QApplication::processEvents();
-    typeAndErase(state, *window.findChild<QPlainTextEdit*>("txtnote"));
+void typeAndErase(QPlainTextEdit& note) {
+    QTest::keyClick(&note, Qt::Key_X);
+    settle();
+    QTest::keyClick(&note, Qt::Key_Backspace);
 }
 
-void BM_Window_Keystroke_BareTextArea(benchmark::State& state) {
-    Form1 window;
-    QPlainTextEdit bare;
-    const QPlainTextEdit& original = *window.findChild<QPlainTextEdit*>("txtnote");
-    bare.setFont(original.font());
-    bare.setWordWrapMode(original.wordWrapMode());
-    bare.resize(original.size());
-    bare.show();
-    QApplication::processEvents();
-    typeAndErase(state, bare);
-}
-
-// The window's own work after each change of the text, without the text
-// area's editing and painting: the marks and the live line with its padding search.
-void BM_Window_LiveLineAndMarks(benchmark::State& state) {
-    Form1 window;
-    window.show();
-    auto* note = window.findChild<QPlainTextEdit*>("txtnote");
-    const QString texts[] = {keystrokeText(), keystrokeText() + "x"};
-    QApplication::processEvents();
-    std::size_t round = 0;
+// A letter typed and erased again, each handled, laid out and painted.
+void BM_Keystroke(benchmark::State& state) {
+    const auto length = static_cast<std::size_t>(state.range(0));
+    const auto outside = static_cast<std::size_t>(state.range(1));
+    const bool atEnd = state.range(2) != 0;
+    Windows windows;
+    const QString text = noteOf(length, outside);
+    for (QPlainTextEdit* note : {&windows.note(), &windows.bareNote()}) {
+        note->setPlainText(text);
+        placeCaret(*note, atEnd);
+    }
+    settle();
+    SideBySide times;
     for (auto _ : state) {
-        state.PauseTiming();
-        {
-            // A change the window has not heard of yet, as after a keystroke.
-            const QSignalBlocker quiet(note);
-            note->setPlainText(texts[++round % 2]);
+        times.window.push_back(millisecondsOf([&] { typeAndErase(windows.note()); }));
+        times.bare.push_back(millisecondsOf([&] { typeAndErase(windows.bareNote()); }));
+    }
+    times.report(state);
+}
+
+// Ctrl+A and Ctrl+V of a 4,681-character note over what the text area holds.
+void BM_Paste(benchmark::State& state) {
+    Windows windows;
+    const QString texts[] = {noteOf(cipher::kMaxTextLength, 100), noteOf(1000, 0)};
+    SideBySide times;
+    for (auto _ : state) {
+        for (QPlainTextEdit* note : {&windows.note(), &windows.bareNote()}) {
+            note->setPlainText(texts[1]);
         }
-        state.ResumeTiming();
-        QMetaObject::invokeMethod(&window, "textEdited");
+        QApplication::clipboard()->setText(texts[0]);
+        settle();
+        const auto paste = [](QPlainTextEdit& note) {
+            QTest::keyClick(&note, Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClick(&note, Qt::Key_V, Qt::ControlModifier);
+        };
+        times.window.push_back(millisecondsOf([&] { paste(windows.note()); }));
+        times.bare.push_back(millisecondsOf([&] { paste(windows.bareNote()); }));
     }
+    times.report(state);
+}
+
+// A command on a 4,681-character note, against a bare replace of the same
+// text by the same result.
+void runCommand(benchmark::State& state, const char* action, const QString& text) {
+    Windows windows;
+    auto* command = windows.window.findChild<QAction*>(action);
+    SideBySide times;
+    for (auto _ : state) {
+        windows.note().setPlainText(text);
+        windows.bareNote().setPlainText(text);
+        settle();
+        times.window.push_back(millisecondsOf([&] { command->trigger(); }));
+        const std::u32string result = readNote(windows.note());
+        times.bare.push_back(millisecondsOf([&] { replaceNote(windows.bareNote(), result); }));
+    }
+    times.report(state);
+}
+
+std::u32string longestEncryptable() {
+    const cipher::TextCipher cipher;
+    std::mt19937 random(42);
+    return samples::textThatEncrypts(cipher, cipher::kMaxTextLength, random);
+}
+
+void BM_EncryptText(benchmark::State& state) {
+    runCommand(state, "mnuET", toQString(longestEncryptable()));
+}
+
+void BM_DecryptText(benchmark::State& state) {
+    const cipher::TextCipher cipher;
+    runCommand(state, "mnuDT", toQString(cipher.encryptText(longestEncryptable())));
 }
 
 }  // namespace
 
-BENCHMARK(BM_Window_LiveLineAndMarks)->Unit(benchmark::kMillisecond)->Repetitions(3);
-BENCHMARK(BM_Window_Keystroke_WithLiveLine)->Unit(benchmark::kMillisecond)->Repetitions(3);
-BENCHMARK(BM_Window_Keystroke_BareTextArea)->Unit(benchmark::kMillisecond)->Repetitions(3);
-BENCHMARK(BM_Window_EncryptText_Longest)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_Window_DecryptText_Longest)->Unit(benchmark::kMillisecond);
+// Arguments: length, characters outside the alphabet, caret at the end (1) or in the middle (0).
+BENCHMARK(BM_Keystroke)
+    ->ArgsProduct({{1000, 4681}, {0, 100}, {0, 1}})
+    ->Iterations(200)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Paste)->Iterations(40)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_EncryptText)->Iterations(40)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DecryptText)->Iterations(40)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM",

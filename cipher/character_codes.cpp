@@ -155,36 +155,44 @@ CodedCharacters codedCharacters(const TextCipher& cipher, std::u32string_view no
 }
 
 std::u32string withCodes(const TextCipher& cipher, std::u32string_view note) {
-    if (!needsCodes(cipher, note)) {
-        return std::u32string(note);
-    }
-    std::u32string coded;
-    coded.reserve(note.size() + note.size() / 8);
-    forEachCharacter(cipher, note, [&coded](char32_t character, const std::u32string& code) {
-        if (code.empty()) {
-            coded += character;
-        } else {
-            coded += code;
-        }
-    });
-    return coded;
+    return needsCodes(cipher, note) ? coded(cipher, note) : std::u32string(note);
 }
 
-bool readsAsCoded(const TextCipher& cipher, std::u32string_view text) {
-    bool codesSomethingOutside = false;
+std::u32string coded(const TextCipher& cipher, std::u32string_view text) {
+    std::u32string written;
+    written.reserve(text.size() + text.size() / 8);
+    forEachCharacter(cipher, text, [&written](char32_t character, const std::u32string& code) {
+        if (code.empty()) {
+            written += character;
+        } else {
+            written += code;
+        }
+    });
+    return written;
+}
+
+AmpersandReading readAmpersands(const TextCipher& cipher, std::u32string_view text) {
+    AmpersandReading reading;
     for (std::size_t at = text.find(kAmpersand); at != std::u32string_view::npos;
          at = text.find(kAmpersand, at + 1)) {
         const auto code = codeAt(text, at);
         if (!code) {
-            return false;
+            ++reading.bare;
+            continue;
         }
         const bool escapesACode = text.substr(at, code->length) == kAmpersandCode &&
                                   codeAfterAmpersand(text.substr(at + code->length)).has_value();
-        codesSomethingOutside =
-            codesSomethingOutside || escapesACode || cipher.alphabetPosition(code->character) == 0;
+        if (escapesACode || cipher.alphabetPosition(code->character) == 0) {
+            ++reading.telling;
+        }
         at += code->length - 1;
     }
-    return codesSomethingOutside;
+    return reading;
+}
+
+bool readsAsCoded(const TextCipher& cipher, std::u32string_view text) {
+    const AmpersandReading reading = readAmpersands(cipher, text);
+    return reading.bare == 0 && reading.telling != 0;
 }
 
 CodesReadBack readCodesBack(std::u32string_view text) {

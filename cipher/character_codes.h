@@ -70,7 +70,22 @@ struct CodedCharacters {
 // The note as it reaches the cipher: with codes where it needs them, else as it stands.
 [[nodiscard]] std::u32string withCodes(const TextCipher& cipher, std::u32string_view note);
 
+// The text with every "&" and every character outside the alphabet but a
+// line break written as its code, as in a note that needs codes.
+[[nodiscard]] std::u32string coded(const TextCipher& cipher, std::u32string_view text);
+
 [[nodiscard]] bool readsAsCoded(const TextCipher& cipher, std::u32string_view text);
+
+// How the ampersands of a text read: how many begin no code, and how many
+// begin a code that makes the text read as coded (one for a character
+// outside the alphabet, or "&amp;" followed by what would read as a code).
+// A text reads as coded when none is of the first kind and one of the second.
+struct AmpersandReading {
+    std::size_t bare = 0;
+    std::size_t telling = 0;
+};
+
+[[nodiscard]] AmpersandReading readAmpersands(const TextCipher& cipher, std::u32string_view text);
 
 // A text with its codes read back: the note, for a text that reads as coded.
 struct CodesReadBack {

@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "cipher/offered_line.h"
 
+#include "cipher/detail/alphabet_values.h"
+#include "cipher/detail/position_rules.h"
 #include "cipher/limits.h"
 #include "cipher/recovered_text.h"
+#include "cipher/text_cipher.h"
 #include "cipher/zero_groups.h"
 
 namespace cipher {
@@ -17,11 +20,14 @@ namespace {
 constexpr char32_t kLineEnd = U'~';
 constexpr char32_t kSpaceLineEnd = U'.';
 
-void endDistinctly(const TextCipher& cipher, std::u32string_view withLineBreak, Padding& line) {
-    std::u32string text(withLineBreak);
-    text += line.characters;
-    text.back() = kLineEnd;
-    if (encrypts(cipher, text)) {
+void endDistinctly(const TextCipher& cipher, const detail::GroupValues& withLineBreak,
+                   Padding& line) {
+    detail::GroupValues positions = withLineBreak;
+    for (char32_t character : line.characters) {
+        positions.push_back(static_cast<std::uint8_t>(cipher.alphabetPosition(character)));
+    }
+    positions.back() = static_cast<std::uint8_t>(cipher.alphabetPosition(kLineEnd));
+    if (detail::encryptsPositions(positions)) {
         line.characters.back() = kLineEnd;
     } else if (line.characters.back() == kPaddingCharacter) {
         line.characters.back() = kSpaceLineEnd;
@@ -34,11 +40,18 @@ std::optional<Padding> offeredLine(const TextCipher& cipher, std::u32string_view
     if (text.size() + kLineBreak.size() > kMaxTextLength) {
         return std::nullopt;
     }
-    std::u32string withLineBreak(text);
-    withLineBreak += kLineBreak;
-    std::optional<Padding> line = paddingToEncrypt(cipher, withLineBreak);
+    return detail::offeredLineFor(cipher, detail::alphabetPositions(cipher, text));
+}
+
+std::optional<Padding> detail::offeredLineFor(const TextCipher& cipher, GroupValues positions) {
+    if (positions.size() + kLineBreak.size() > kMaxTextLength) {
+        return std::nullopt;
+    }
+    // A line break is a carriage return and a line feed, both outside the alphabet.
+    positions.insert(positions.end(), kLineBreak.size(), 0);
+    std::optional<Padding> line = paddingFor(cipher, positions);
     if (line) {
-        endDistinctly(cipher, withLineBreak, *line);
+        endDistinctly(cipher, positions, *line);
     }
     return line;
 }

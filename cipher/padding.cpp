@@ -9,6 +9,7 @@
 
 #include "cipher/detail/alphabet_values.h"
 #include "cipher/detail/bit_string_checks.h"
+#include "cipher/detail/position_rules.h"
 #include "cipher/text_cipher.h"
 
 namespace cipher {
@@ -30,12 +31,22 @@ class PackedDigits {
   public:
     explicit PackedDigits(const GroupValues& positions)
         : digitCount(positions.size() * kCodeLength), words(digitCount / 64 + 2, 0) {
-        for (std::size_t character = 0; character < positions.size(); ++character) {
-            for (std::size_t digit = 0; digit < kCodeLength; ++digit) {
-                if ((positions[character] >> (kCodeLength - 1 - digit) & 1u) != 0) {
-                    const std::size_t at = character * kCodeLength + digit;
-                    words[at / 64] |= std::uint64_t{1} << (at % 64);
+        // A code's most significant digit comes first, in the lowest bit.
+        static constexpr auto kReversed = [] {
+            std::array<std::uint64_t, 128> reversed{};
+            for (std::size_t value = 0; value < reversed.size(); ++value) {
+                for (std::size_t digit = 0; digit < kCodeLength; ++digit) {
+                    reversed[value] |= (value >> (kCodeLength - 1 - digit) & 1u) << digit;
                 }
+            }
+            return reversed;
+        }();
+        for (std::size_t character = 0; character < positions.size(); ++character) {
+            const std::uint64_t code = kReversed[positions[character] & 127u];
+            const std::size_t at = character * kCodeLength;
+            words[at / 64] |= code << (at % 64);
+            if (at % 64 > 64 - kCodeLength) {
+                words[at / 64 + 1] |= code >> (64 - at % 64);
             }
         }
     }
@@ -73,6 +84,33 @@ bool leadingColumnsHoldOnes(const PackedDigits& digits, std::size_t rowLength,
         }
     }
     return true;
+}
+
+// The columns of the 7 x rowLength matrix that none of the text's own digits
+// gives a 1, in order, found 64 columns at a time.
+std::vector<std::size_t> columnsWithoutOnes(const PackedDigits& digits, std::size_t rowLength) {
+    std::vector<std::size_t> columns;
+    for (std::size_t first = 0; first < rowLength; first += 64) {
+        std::uint64_t ones = 0;
+        for (std::size_t row = 0; row < kCodeLength; ++row) {
+            const std::size_t start = row * rowLength + first;
+            if (start >= digits.size()) {
+                break;
+            }
+            std::uint64_t word = digits.wordAt(start);
+            if (digits.size() - start < 64) {
+                word &= (std::uint64_t{1} << (digits.size() - start)) - 1;
+            }
+            ones |= word;
+        }
+        const std::size_t width = std::min<std::size_t>(64, rowLength - first);
+        for (std::size_t column = 0; column < width; ++column) {
+            if ((ones >> column & 1u) == 0) {
+                columns.push_back(first + column);
+            }
+        }
+    }
+    return columns;
 }
 
 bool enoughToHelp(const PackedDigits& digits, std::size_t length, std::size_t added) {
@@ -118,8 +156,12 @@ std::size_t Padding::spaces() const {
 // that needs none of the digits a space lacks stays a space.
 std::optional<Padding> paddingToEncrypt(const TextCipher& cipher, std::u32string_view text) {
     requireTransformableLength(text.size());
-    const std::size_t length = text.size();
-    const PackedDigits digits(alphabetPositions(cipher, text));
+    return paddingFor(cipher, alphabetPositions(cipher, text));
+}
+
+std::optional<Padding> detail::paddingFor(const TextCipher& cipher, const GroupValues& positions) {
+    const std::size_t length = positions.size();
+    const PackedDigits digits(positions);
     std::size_t added = 1;
     while (length + added <= kMaxTextLength && !enoughToHelp(digits, length, added)) {
         ++added;
@@ -131,7 +173,7 @@ std::optional<Padding> paddingToEncrypt(const TextCipher& cipher, std::u32string
     const std::size_t rowLength = length + added;
     const auto spaceCode = static_cast<std::uint8_t>(cipher.alphabetPosition(kPaddingCharacter));
     std::vector<std::uint8_t> needed(added, 0);
-    for (std::size_t column = 0; column < rowLength; ++column) {
+    for (const std::size_t column : columnsWithoutOnes(digits, rowLength)) {
         bool holdsOne = false;
         // The column's digits that fall among the appended ones, counted from their start.
         std::array<std::size_t, kCodeLength> appended{};

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "cipher/detail/group_values.h"
+#include "cipher/detail/position_rules.h"
 #include "cipher/text_cipher.h"
 
 namespace cipher {
@@ -15,5 +16,14 @@ bool encrypts(const TextCipher& cipher, std::u32string_view text) {
     const detail::GroupValues values = detail::scatteredGroupValues(cipher.encodeText(text));
     return std::find(values.begin(), values.end(), 0) == values.end();
 }
+
+namespace detail {
+
+bool encryptsPositions(const GroupValues& positions) {
+    const GroupValues values = scatteredGroupValues(digitsOf(positions));
+    return std::find(values.begin(), values.end(), 0) == values.end();
+}
+
+}  // namespace detail
 
 }  // namespace cipher

@@ -17,8 +17,10 @@
 #include "cipher/decryption_outlook.h"
 #include "cipher/note_encryption.h"
 #include "cipher/plain_forms.h"
+#include "live_note.h"
 #include "messages.h"
 #include "note_bar.h"
+#include "note_edit.h"
 #include "note_text.h"
 
 namespace {
@@ -44,7 +46,8 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent) {
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
-    connect(txtnote, &QPlainTextEdit::textChanged, this, &Form1::textEdited);
+    liveNote = new LiveNote(textCipher(), *txtnote);
+    connect(liveNote, &LiveNote::changed, this, &Form1::textEdited);
     textEdited();
 }
 
@@ -53,7 +56,7 @@ void Form1::createTextArea() {
     client->setFixedSize(kClientSize);
     setCentralWidget(client);
 
-    txtnote = new QPlainTextEdit(client);
+    txtnote = new NoteEdit(client);
     txtnote->setObjectName("txtnote");
     txtnote->setAccessibleName(tr("Text"));
     // Read again whenever the text area gets the focus back: short.
@@ -106,7 +109,7 @@ void Form1::createNoteBar() {
 // that cannot be transformed stays exactly as it was, undo history included.
 void Form1::encryptText() {
     const std::u32string note = readNote(*txtnote);
-    const cipher::Outlook outlook = cipher::outlookOf(textCipher(), note);
+    const cipher::Outlook outlook = liveNote->outlook();
     switch (outlook.verdict) {
         case cipher::Outlook::Verdict::AsItIs:
             writeEncryption(note, outlook, nullptr);
@@ -206,58 +209,23 @@ void Form1::writeDecryption(const cipher::DecryptedNote& decrypted, const QStrin
     writingResult = true;
     removeEnd(*txtnote, decrypted.offeredLine);
     writingResult = false;
-    markCodedCharacters(decrypted.text);
 }
 
+// The command that writes has a note of its own, which stays in view.
 void Form1::textEdited() {
     if (!writingResult) {
-        const std::u32string text = readNote(*txtnote);
-        markCodedCharacters(text);
-        showOutlook(text);
+        showOutlook();
     }
 }
 
-void Form1::showOutlook(const std::u32string& text) {
-    const cipher::Outlook outlook = cipher::outlookOf(textCipher(), text);
+void Form1::showOutlook() {
+    const cipher::Outlook outlook = liveNote->outlook();
     if (outlook.plainFormsHelp) {
         noteBar->setNote(Messages::outlook(outlook), Messages::plainFormsCaption(),
                          [this] { usePlainForms(); });
     } else {
         noteBar->setNote(Messages::outlook(outlook));
     }
-}
-
-// Marks each run of characters that travel as codes with a quiet dotted
-// line; the text, its history and the cursor stay as they are. The marks'
-// cursors move with the text, so most keystrokes leave them where they
-// belong and they need not be set again.
-void Form1::markCodedCharacters(const std::u32string& text) {
-    const bool coded = cipher::needsCodes(textCipher(), text);
-    const QList<std::pair<int, int>> runs =
-        runsOf(*txtnote->document(), [this, coded](char32_t character) {
-            return cipher::travelsAsCode(textCipher(), character, coded);
-        });
-    const QList<QTextEdit::ExtraSelection> current = txtnote->extraSelections();
-    const bool unchanged =
-        std::equal(runs.begin(), runs.end(), current.begin(), current.end(),
-                   [](const std::pair<int, int>& run, const QTextEdit::ExtraSelection& mark) {
-                       return run.first == mark.cursor.selectionStart() &&
-                              run.second == mark.cursor.selectionEnd();
-                   });
-    if (unchanged) {
-        return;
-    }
-    QTextCharFormat codedFormat;
-    codedFormat.setUnderlineStyle(QTextCharFormat::DotLine);
-    codedFormat.setUnderlineColor(txtnote->palette().color(QPalette::Link));
-    QList<QTextEdit::ExtraSelection> marks;
-    for (const auto& [from, to] : runs) {
-        QTextCursor run(txtnote->document());
-        run.setPosition(from);
-        run.setPosition(to, QTextCursor::KeepAnchor);
-        marks.append({run, codedFormat});
-    }
-    txtnote->setExtraSelections(marks);
 }
 
 // One edit, which Ctrl+Z undoes; the replacements run from the end so that
@@ -282,8 +250,6 @@ void Form1::writeResult(const std::u32string& text, const QString& note) {
     writingResult = true;
     replaceNote(*txtnote, text);
     writingResult = false;
-    // The result's marks, which the edit itself did not set.
-    markCodedCharacters(text);
     noteBar->setNote(note);
     noteBar->announce();
 }

@@ -14,7 +14,9 @@
 class QAction;
 class QMenu;
 class QPlainTextEdit;
+class LiveNote;
 class NoteBar;
+class NoteEdit;
 
 // The program's one window: a large text area, a File menu whose two
 // commands replace the whole text with its encryption or decryption, and a
@@ -48,9 +50,8 @@ class Form1 : public QMainWindow {
     // text with it, then without, so that Ctrl+Z shows it.
     void writeDecryption(const cipher::DecryptedNote& decrypted, const QString& note);
 
-    // The live line and the marks on characters that travel as codes.
-    void showOutlook(const std::u32string& text);
-    void markCodedCharacters(const std::u32string& text);
+    // The live line, which says what Encrypt Text will do.
+    void showOutlook();
     void usePlainForms();
 
     // Replaces the whole text as one edit and shows the command's note.
@@ -66,11 +67,12 @@ class Form1 : public QMainWindow {
 
     // Created with the window, so that there is always one.
     cipher::TextCipher cipher;
-    QPlainTextEdit* txtnote = nullptr;
+    NoteEdit* txtnote = nullptr;
     QMenu* mnuFile = nullptr;
     QAction* mnuET = nullptr;
     QAction* mnuDT = nullptr;
     NoteBar* noteBar = nullptr;
+    LiveNote* liveNote = nullptr;
     // Set while a command writes, whose own note then stays in view.
     bool writingResult = false;
     // The undo steps there were before the last command wrote.

@@ -31,18 +31,22 @@ QString Messages::unchanged() {
 
 // "12 spaces and 2 other characters (a, 5)".
 QString Messages::additions(const cipher::Padding& line) {
-    QStringList others;
+    std::u32string others;
     for (char32_t character : line.characters) {
-        const QString name = QString::fromUcs4(&character, 1);
-        if (character != cipher::kPaddingCharacter && !others.contains(name)) {
-            others << name;
+        if (character != cipher::kPaddingCharacter &&
+            others.find(character) == std::u32string::npos) {
+            others += character;
         }
     }
     QString spaces = tr("%Ln spaces", nullptr, plural(line.spaces()));
     if (line.others() == 0) {
         return spaces;
     }
-    const QString listed = QString(" (%1)").arg(others.join(", "));
+    QStringList names;
+    for (char32_t character : others) {
+        names << QString::fromUcs4(&character, 1);
+    }
+    const QString listed = QString(" (%1)").arg(names.join(", "));
     if (line.spaces() == 0) {
         return tr("%Ln characters", nullptr, plural(line.others())) + listed;
     }

@@ -4,11 +4,11 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QEvent>
+#include <QPainter>
 #include <QStringList>
+#include <algorithm>
 
 namespace {
-
-constexpr QChar kEllipsis(0x2026);
 
 // Laid out as the label draws wrapped text. Its lines can be taller than
 // QFontMetrics::lineSpacing(), which rounds the font's ascent and descent
@@ -19,22 +19,9 @@ int textHeight(const QLabel& label, int width, const QString& text) {
     return label.fontMetrics().boundingRect(room, Qt::TextWordWrap, text).height();
 }
 
-// The longest start of text, cut after a word, that fits with "…".
-QString fitted(const NoteLabel& label, const QString& text) {
-    const int width = label.contentsRect().width();
-    const int room = label.linesHeight();
-    if (width <= 0 || textHeight(label, width, text) <= room) {
-        return text;
-    }
-    QString shown = text;
-    while (!shown.isEmpty()) {
-        const qsizetype space = shown.lastIndexOf(' ');
-        shown.truncate(space < 0 ? 0 : space);
-        if (textHeight(label, width, shown + kEllipsis) <= room) {
-            return shown + kEllipsis;
-        }
-    }
-    return QString(kEllipsis);
+int measuredLinesHeight(const QLabel& label) {
+    const QStringList lines(NoteLabel::kLines, QStringLiteral("Xg"));
+    return textHeight(label, 1 << 20, lines.join('\n'));
 }
 
 // What a screen reader finds: a notification named with the whole note. The
@@ -73,12 +60,15 @@ NoteLabel::NoteLabel(QWidget* parent) : QLabel(parent) {
     setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     // The note's text never decides the window's width.
     setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
-    setFixedHeight(linesHeight());
+    setFixedHeight(measuredLinesHeight(*this));
 }
 
-int NoteLabel::linesHeight() const {
-    const QStringList lines(kLines, QStringLiteral("Xg"));
-    return textHeight(*this, 1 << 20, lines.join('\n'));
+QSize NoteLabel::sizeHint() const {
+    return {0, height()};
+}
+
+QSize NoteLabel::minimumSizeHint() const {
+    return sizeHint();
 }
 
 void NoteLabel::setNote(const QString& text) {
@@ -106,7 +96,7 @@ void NoteLabel::announce() {
 void NoteLabel::changeEvent(QEvent* event) {
     QLabel::changeEvent(event);
     if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) {
-        setFixedHeight(linesHeight());
+        setFixedHeight(measuredLinesHeight(*this));
         fitNote();
     }
 }
@@ -116,6 +106,31 @@ void NoteLabel::resizeEvent(QResizeEvent* event) {
     fitNote();
 }
 
+// The label shows the words it keeps shaped rather than its text, which it
+// would lay out anew at every keystroke; its text is what it shows, for
+// whoever reads it.
 void NoteLabel::fitNote() {
-    setText(fitted(*this, fullText));
+    const int width = contentsRect().width();
+    shownLines =
+        width > 0 ? words.wrap(fullText, width, kLines) : QList<QStringList>{fullText.split(' ')};
+    QStringList lines;
+    for (const QStringList& line : shownLines) {
+        lines << line.join(' ');
+    }
+    const QString shown = lines.join(' ');
+    if (shown != text()) {
+        setText(shown);
+    }
+}
+
+void NoteLabel::paintEvent(QPaintEvent* /*event*/) {
+    words.setStyle(font(), palette().color(foregroundRole()), devicePixelRatioF());
+    QPainter painter(this);
+    const QRect room = contentsRect();
+    const int lineHeight = linesHeight() / kLines;
+    int top = room.top() + (room.height() - lineHeight * static_cast<int>(shownLines.size())) / 2;
+    for (const QStringList& line : shownLines) {
+        words.draw(painter, line, room.left(), top);
+        top += lineHeight;
+    }
 }

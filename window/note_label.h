@@ -4,6 +4,8 @@
 #include <QLabel>
 #include <QString>
 
+#include "note_words.h"
+
 // The note itself: as many lines of the label's own font as the note bar
 // has room for, cut after a word with "…" when the note is longer. Its
 // height follows its font, whichever the style, the platform theme or the
@@ -25,17 +27,27 @@ class NoteLabel : public QLabel {
 
     // The height of kLines lines of text in the label's font, as the label
     // lays them out when it wraps its text.
-    int linesHeight() const;
+    int linesHeight() const { return height(); }
 
     // Has a screen reader speak the whole note now.
     void announce();
 
+    // Its height is fixed and its width is the note bar's to give, so the
+    // layout need not measure the note: that would lay out the whole of it
+    // at every keystroke.
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+    bool hasHeightForWidth() const override { return false; }
+
   protected:
     void changeEvent(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
   private:
     void fitNote();
 
     QString fullText;
+    NoteWords words;
+    QList<QStringList> shownLines;
 };

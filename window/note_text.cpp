@@ -67,33 +67,44 @@ void removeEnd(QPlainTextEdit& note, std::u32string_view end) {
     note.setTextCursor(cursor);
 }
 
+std::u32string blockText(const QTextBlock& block) {
+    return fromRawText(block.text());
+}
+
+QList<std::pair<int, int>> runsIn(const QTextBlock& block,
+                                  const std::function<bool(char32_t)>& wanted) {
+    QList<std::pair<int, int>> runs;
+    const QString text = block.text();
+    int runStart = -1;
+    for (qsizetype at = 0; at <= text.size();) {
+        char32_t character = 0;
+        qsizetype width = 1;
+        if (at < text.size()) {
+            character = text.at(at).unicode();
+            if (QChar::isHighSurrogate(character) && at + 1 < text.size() &&
+                text.at(at + 1).isLowSurrogate()) {
+                character = QChar::surrogateToUcs4(text.at(at), text.at(at + 1));
+                width = 2;
+            }
+        }
+        const bool inRun = at < text.size() && wanted(character);
+        const int position = block.position() + static_cast<int>(at);
+        if (inRun && runStart < 0) {
+            runStart = position;
+        } else if (!inRun && runStart >= 0) {
+            runs.append({runStart, position});
+            runStart = -1;
+        }
+        at += width;
+    }
+    return runs;
+}
+
 QList<std::pair<int, int>> runsOf(const QTextDocument& document,
                                   const std::function<bool(char32_t)>& wanted) {
     QList<std::pair<int, int>> runs;
     for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
-        const QString text = block.text();
-        int runStart = -1;
-        for (qsizetype at = 0; at <= text.size();) {
-            char32_t character = 0;
-            qsizetype width = 1;
-            if (at < text.size()) {
-                character = text.at(at).unicode();
-                if (QChar::isHighSurrogate(character) && at + 1 < text.size() &&
-                    text.at(at + 1).isLowSurrogate()) {
-                    character = QChar::surrogateToUcs4(text.at(at), text.at(at + 1));
-                    width = 2;
-                }
-            }
-            const bool inRun = at < text.size() && wanted(character);
-            const int position = block.position() + static_cast<int>(at);
-            if (inRun && runStart < 0) {
-                runStart = position;
-            } else if (!inRun && runStart >= 0) {
-                runs.append({runStart, position});
-                runStart = -1;
-            }
-            at += width;
-        }
+        runs.append(runsIn(block, wanted));
     }
     return runs;
 }

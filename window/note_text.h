@@ -9,6 +9,7 @@
 
 class QPlainTextEdit;
 class QString;
+class QTextBlock;
 class QTextCursor;
 class QTextDocument;
 
@@ -28,6 +29,14 @@ void replaceNote(QPlainTextEdit& note, const std::u32string& text);
 
 // Removes end, which the content ends with, as one edit of its own.
 void removeEnd(QPlainTextEdit& note, std::u32string_view end);
+
+// The text of one block, without its line end.
+std::u32string blockText(const QTextBlock& block);
+
+// The document positions (from, to) of every run of consecutive characters
+// of one block for which wanted(character) holds, in order.
+QList<std::pair<int, int>> runsIn(const QTextBlock& block,
+                                  const std::function<bool(char32_t)>& wanted);
 
 // The document positions (from, to) of every run of consecutive characters
 // for which wanted(character) holds, in order. Line ends are never part of a run.

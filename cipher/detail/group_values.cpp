@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "cipher/detail/group_values.h"
 
+#include <array>
 #include <bit>
 #include <cstring>
 
@@ -64,6 +65,29 @@ GroupValues groupValuesOneByOne(std::string_view bits) {
         values[group] = valueOfGroup(bits.data() + group * kCodeLength);
     }
     return values;
+}
+
+std::string digitsOf(const GroupValues& positions) {
+    // Eight digits to a word: the seven of the code and one that the next
+    // code overwrites, as encodeText writes them.
+    static constexpr auto kCodes = [] {
+        std::array<std::uint64_t, 128> codes{};
+        for (std::size_t value = 0; value < codes.size(); ++value) {
+            std::array<char, 8> digits{};
+            for (std::size_t digit = 0; digit < kCodeLength; ++digit) {
+                digits[digit] = (value >> (kCodeLength - 1 - digit) & 1u) != 0 ? '1' : '0';
+            }
+            codes[value] = std::bit_cast<std::uint64_t>(digits);
+        }
+        return codes;
+    }();
+    std::string digits(positions.size() * kCodeLength + 1, '\0');
+    for (std::size_t character = 0; character < positions.size(); ++character) {
+        std::memcpy(digits.data() + character * kCodeLength, &kCodes[positions[character] & 127u],
+                    sizeof(std::uint64_t));
+    }
+    digits.pop_back();
+    return digits;
 }
 
 // Scattered group i takes digit i + r*n of bits as its digit r, so row r of

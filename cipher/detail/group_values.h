@@ -23,6 +23,10 @@ GroupValues groupValues(std::string_view bits);
 // use, and the reference that the word-at-a-time reading is held to.
 GroupValues groupValuesOneByOne(std::string_view bits);
 
+// The digits of the positions, seven to each, most significant first: what
+// encodeText writes for the characters at those positions.
+std::string digitsOf(const GroupValues& positions);
+
 // Values of the groups of the scattered bits, without building the scattered string.
 GroupValues scatteredGroupValues(std::string_view bits);
 

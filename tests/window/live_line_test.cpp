@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "cipher/text_cipher.h"
+#include "note_edit.h"
 #include "window_driver.h"
 
 namespace {
@@ -13,13 +14,7 @@ namespace {
 using Run = std::pair<int, int>;
 
 QList<Run> markedRuns(const QPlainTextEdit& note) {
-    QList<Run> runs;
-    for (const QTextEdit::ExtraSelection& mark : note.extraSelections()) {
-        if (mark.format.underlineStyle() == QTextCharFormat::DotLine) {
-            runs.append({mark.cursor.selectionStart(), mark.cursor.selectionEnd()});
-        }
-    }
-    return runs;
+    return qobject_cast<const NoteEdit*>(&note)->markedRuns();
 }
 
 }  // namespace
