@@ -3,7 +3,6 @@
 
 #include <QIcon>
 
-// The program's icon: the installed theme's copy where there is one, else
-// the copy built into the program, so a window run from the build folder
-// shows it too.
+// The program's icon, in each of the sizes it comes in, built into the
+// program so that a window run from the build folder shows it too.
 QIcon applicationIcon();

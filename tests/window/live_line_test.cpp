@@ -1,17 +1,37 @@
 // SPDX-License-Identifier: MIT
 #include <QAccessible>
 #include <QApplication>
+#include <QClipboard>
 #include <QLabel>
 #include <QtTest>
 #include <memory>
+#include <random>
 
+#include "cipher/character_codes.h"
+#include "cipher/outlook.h"
 #include "cipher/text_cipher.h"
+#include "messages.h"
 #include "note_edit.h"
+#include "note_text.h"
 #include "window_driver.h"
 
 namespace {
 
 using Run = std::pair<int, int>;
+
+// Types text key by key, letters beyond ASCII as a keyboard layout sends them.
+void type(QPlainTextEdit& note, const QString& text) {
+    for (char32_t character : text.toStdU32String()) {
+        const QString key = QString::fromUcs4(&character, 1);
+        if (character == U'\n') {
+            QTest::keyClick(&note, Qt::Key_Return);
+        } else if (character < 0x80) {
+            QTest::keyClicks(&note, key);
+        } else {
+            QTest::sendKeyEvent(QTest::Click, &note, Qt::Key_unknown, key, Qt::NoModifier);
+        }
+    }
+}
 
 QList<Run> markedRuns(const QPlainTextEdit& note) {
     return qobject_cast<const NoteEdit*>(&note)->markedRuns();
@@ -36,6 +56,9 @@ class LiveLineTest : public QObject {
     void marksExactlyTheCharactersThatTravelAsCodes();
     void marksFollowEditsWithinARun_data();
     void marksFollowEditsWithinARun();
+    void marksSplitAndJoinWithTheirRuns_data();
+    void marksSplitAndJoinWithTheirRuns();
+    void lineAndMarksFollowEveryKindOfEdit();
     void plainFormsAreOneUndoableEdit();
     void commandNoteShowsUntilTheNextEdit();
     void aNoteTooLongForTheLineCanBeReadWhole();
@@ -155,6 +178,120 @@ void LiveLineTest::marksFollowEditsWithinARun() {
     driver->note()->setTextCursor(cursor);
     QTest::keyClicks(driver->note(), typed);
     QCOMPARE(markedRuns(*driver->note()), marked);
+}
+
+void LiveLineTest::marksSplitAndJoinWithTheirRuns_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("from");
+    QTest::addColumn<int>("to");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QList<Run>>("before");
+    QTest::addColumn<QList<Run>>("after");
+    QTest::newRow("a letter splits a run")
+        << "ab\t\tcd" << 3 << 3 << "x" << QList<Run>({{2, 4}}) << QList<Run>({{2, 3}, {4, 5}});
+    QTest::newRow("a tab joins two runs")
+        << "a\tx\tb" << 2 << 3 << "\t" << QList<Run>({{1, 2}, {3, 4}}) << QList<Run>({{1, 4}});
+    QTest::newRow("a line break splits a run")
+        << "ab\t\tcd" << 3 << 3 << "\n"
+        << QList<Run>({{2, 4}}) << QList<Run>({{2, 3}, {4, 5}});
+    QTest::newRow("joining two lines joins their runs")
+        << "ab\t\ncd\tef" << 3 << 4 << "" << QList<Run>({{2, 3}, {6, 7}})
+        << QList<Run>({{2, 3}, {5, 6}});
+    QTest::newRow("an ampersand is marked once the note needs codes")
+        << "Tom & Jerry" << 0 << 0 << "\t" << QList<Run>() << QList<Run>({{0, 1}, {5, 6}});
+}
+
+// An edit inside or between runs sets the marks anew, and Ctrl+Z and
+// Ctrl+Shift+Z bring back the marks with the text.
+void LiveLineTest::marksSplitAndJoinWithTheirRuns() {
+    QFETCH(QString, text);
+    QFETCH(int, from);
+    QFETCH(int, to);
+    QFETCH(QString, typed);
+    QFETCH(QList<Run>, before);
+    QFETCH(QList<Run>, after);
+    driver->paste(text);
+    QCOMPARE(markedRuns(*driver->note()), before);
+    const QString line = driver->status();
+    QTextCursor cursor = driver->note()->textCursor();
+    cursor.setPosition(from);
+    cursor.setPosition(to, QTextCursor::KeepAnchor);
+    driver->note()->setTextCursor(cursor);
+    if (typed.isEmpty()) {
+        driver->press(Qt::Key_Delete, Qt::NoModifier);
+    } else if (typed == "\n") {
+        driver->press(Qt::Key_Return, Qt::NoModifier);
+    } else {
+        QTest::keyClicks(driver->note(), typed);
+    }
+    QCOMPARE(markedRuns(*driver->note()), after);
+    const QString edited = driver->status();
+    driver->press(Qt::Key_Z);
+    QCOMPARE(driver->note()->toPlainText(), text);
+    QCOMPARE(markedRuns(*driver->note()), before);
+    QCOMPARE(driver->status(), line);
+    driver->press(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(markedRuns(*driver->note()), after);
+    QCOMPARE(driver->status(), edited);
+}
+
+// Whatever the edit (typing, deleting, pasting over a selection, undoing,
+// redoing), the line and the marks are those of the whole text counted
+// afresh.
+void LiveLineTest::lineAndMarksFollowEveryKindOfEdit() {
+    const cipher::TextCipher cipher;
+    std::mt19937 random(107);
+    const QStringList pieces = {"a",        "\t",      QString::fromUtf8("\u00DF"),    "&",
+                                "&amp;",    "\n",      QString::fromUtf8("\u2019"),    "Text ",
+                                "&Eacute;", "\n\tx\n", QString::fromUtf8("\U0001F600")};
+    std::uniform_int_distribution<qsizetype> piece(0, pieces.size() - 1);
+    std::uniform_int_distribution<int> action(0, 5);
+    driver->paste("Start of a note.\nSecond line.");
+    for (int edit = 0; edit < 150; ++edit) {
+        QPlainTextEdit& note = *driver->note();
+        const int length = note.document()->characterCount() - 1;
+        std::uniform_int_distribution<int> place(0, length);
+        QTextCursor cursor = note.textCursor();
+        int from = place(random);
+        int to = std::min(length, from + static_cast<int>(random() % 6));
+        // Never between the halves of a character beyond the basic plane.
+        for (int* at : {&from, &to}) {
+            if (*at > 0 && *at < length && note.document()->characterAt(*at).isLowSurrogate()) {
+                --*at;
+            }
+        }
+        cursor.setPosition(from);
+        cursor.setPosition(to, QTextCursor::KeepAnchor);
+        note.setTextCursor(cursor);
+        switch (action(random)) {
+            case 0:
+                type(note, pieces[piece(random)]);
+                break;
+            case 1:
+                driver->press(Qt::Key_Backspace, Qt::NoModifier);
+                break;
+            case 2:
+                QApplication::clipboard()->setText(pieces[piece(random)] + pieces[piece(random)]);
+                driver->press(Qt::Key_V);
+                break;
+            case 3:
+                driver->press(Qt::Key_Z);
+                break;
+            case 4:
+                driver->press(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+                break;
+            default:
+                driver->press(Qt::Key_Return, Qt::NoModifier);
+                break;
+        }
+        const std::u32string text = readNote(note);
+        const bool coded = cipher::needsCodes(cipher, text);
+        const QList<Run> wanted = runsOf(*note.document(), [&cipher, coded](char32_t character) {
+            return cipher::travelsAsCode(cipher, character, coded);
+        });
+        QCOMPARE(markedRuns(note), wanted);
+        QCOMPARE(driver->status(), Messages::outlook(cipher::outlookOf(cipher, text)));
+    }
 }
 
 void LiveLineTest::plainFormsAreOneUndoableEdit() {
