@@ -30,8 +30,8 @@ std::optional<DecryptedNote> decryptionWithout(const TextCipher& cipher, const P
 // either end may be the cipher text's own. Tries the fewest removals first.
 void findDecryptionWithout(const TextCipher& cipher, std::u32string_view text,
                            DecryptionOutlook& outlook) {
-    for (const auto [atStart, atEnd] : {std::pair{false, false}, std::pair{false, true},
-                                        std::pair{true, false}, std::pair{true, true}}) {
+    for (const auto& [atStart, atEnd] : {std::pair{false, false}, std::pair{false, true},
+                                         std::pair{true, false}, std::pair{true, true}}) {
         PickedUp picked = pickedUp(cipher, text, atStart, atEnd);
         if (auto decrypted = decryptionWithout(cipher, picked)) {
             outlook.pickedUp = std::move(picked);
