@@ -71,7 +71,6 @@ DecryptionOutlook decryptionOutlookOf(const TextCipher& cipher, std::u32string_v
     outlook.decrypted = decryptNote(cipher, text);
     outlook.readsLikeText = readsLikeTextOrTooShort(outlook.decrypted.text);
     outlook.strays = charactersOutside(cipher, text);
-    outlook.pickedUp = pickedUp(cipher, text, false, false);
     if (!outlook.decrypted.complete() || !outlook.readsLikeText ||
         outlook.strays.withLineBreaks() != 0) {
         findDecryptionWithout(cipher, text, outlook);

@@ -50,9 +50,9 @@ struct DecryptionOutlook {
     bool readsLikeText = true;
     // Characters of the text that no cipher text has, wherever they are.
     OutsideCharacters strays;
+    // What the text picked up on the way and the decryption without it, set
+    // together where that decryption is whole and reads like text.
     PickedUp pickedUp;
-    // The decryption without what the text picked up, where that decrypts
-    // in full into what reads like text.
     std::optional<DecryptedNote> withoutPickedUp;
 };
 

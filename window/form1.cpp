@@ -134,7 +134,10 @@ void Form1::writeEncryption(const std::u32string& note, const cipher::Outlook& o
 }
 
 void Form1::offerLine(const std::u32string& note, const cipher::Outlook& outlook) {
-    const cipher::Padding& line = outlook.padding.value();
+    if (!outlook.padding) {
+        return;
+    }
+    const cipher::Padding& line = *outlook.padding;
     if (ask(Command::Encrypt, Messages::paddingOffer(line), {Messages::paddingCaption(line)})) {
         writeEncryption(note, outlook, &line);
     }
@@ -177,8 +180,7 @@ void Form1::askAboutDecryption(const cipher::DecryptionOutlook& outlook) {
     if (taken == 0) {
         writeDecryption(outlook.decrypted, Messages::decryptedAnyway(outlook));
     } else if (taken == 1) {
-        writeDecryption(outlook.withoutPickedUp.value(),
-                        Messages::decryptedWithoutPickedUp(outlook));
+        writeDecryptionWithoutPickedUp(outlook);
     }
 }
 
@@ -192,11 +194,16 @@ void Form1::writeDecryptionOfferingWithout(const cipher::DecryptionOutlook& outl
     noteBar->setNote(noteBar->note(), Messages::withoutStraysCaption(), [this, outlook] {
         // Takes back the decryption first, so that Ctrl+Z restores the cipher text.
         undoLastCommand();
-        writeDecryption(outlook.withoutPickedUp.value(),
-                        Messages::decryptedWithoutPickedUp(outlook));
+        writeDecryptionWithoutPickedUp(outlook);
         txtnote->setFocus();
     });
     noteBar->announce();
+}
+
+void Form1::writeDecryptionWithoutPickedUp(const cipher::DecryptionOutlook& outlook) {
+    if (const auto& without = outlook.withoutPickedUp) {
+        writeDecryption(*without, Messages::decryptedWithoutPickedUp(*without, outlook.pickedUp));
+    }
 }
 
 void Form1::writeDecryption(const cipher::DecryptedNote& decrypted, const QString& note) {

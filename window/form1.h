@@ -46,6 +46,7 @@ class Form1 : public QMainWindow {
     // Decrypt Text.
     void askAboutDecryption(const cipher::DecryptionOutlook& outlook);
     void writeDecryptionOfferingWithout(const cipher::DecryptionOutlook& outlook);
+    void writeDecryptionWithoutPickedUp(const cipher::DecryptionOutlook& outlook);
     // Writes the decrypted note; where the offer's line came off, first the
     // text with it, then without, so that Ctrl+Z shows it.
     void writeDecryption(const cipher::DecryptedNote& decrypted, const QString& note);

@@ -343,10 +343,10 @@ QString Messages::decryptedAnyway(const cipher::DecryptionOutlook& outlook) {
     return decryptedNote(decrypted, decryptedSentence(decrypted), tr("restores the cipher text"));
 }
 
-QString Messages::decryptedWithoutPickedUp(const cipher::DecryptionOutlook& outlook) {
-    const cipher::DecryptedNote& decrypted = outlook.withoutPickedUp.value();
-    QString note = tr("Decrypted without what the cipher text had picked up: %1.")
-                       .arg(pickedUpList(outlook.pickedUp));
+QString Messages::decryptedWithoutPickedUp(const cipher::DecryptedNote& decrypted,
+                                           const cipher::PickedUp& picked) {
+    QString note =
+        tr("Decrypted without what the cipher text had picked up: %1.").arg(pickedUpList(picked));
     if (decrypted.lineBreaks != 0) {
         note += ' ' + tr("%Ln line breaks were put back.", nullptr, plural(decrypted.lineBreaks));
     }

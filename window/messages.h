@@ -42,7 +42,8 @@ class Messages {
     // After the user chose Decrypt Anyway.
     static QString decryptedAnyway(const cipher::DecryptionOutlook& outlook);
     // After the user chose Decrypt Without Them.
-    static QString decryptedWithoutPickedUp(const cipher::DecryptionOutlook& outlook);
+    static QString decryptedWithoutPickedUp(const cipher::DecryptedNote& decrypted,
+                                            const cipher::PickedUp& picked);
 
     // The live line: what Encrypt Text will do with the text as it stands.
     static QString outlook(const cipher::Outlook& outlook);

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <random>
+#include <tuple>
 
 #include "cipher/detail/named_codes.h"
 #include "cipher/text_cipher.h"
@@ -107,6 +108,19 @@ TEST(CharacterCodes, ReadAsCodedOnlyWhenEveryAmpersandBeginsOne) {
     for (const auto& [text, coded] : texts) {
         EXPECT_EQ(cipher::readsAsCoded(kCipher, text), coded)
             << std::string(text.begin(), text.end());
+    }
+}
+
+TEST(CharacterCodes, AmpersandsAreCountedByHowTheyRead) {
+    const std::tuple<std::u32string_view, std::size_t, std::size_t> texts[] = {
+        {U"&szlig;&#9;&eacute;", 0, 2},
+        {U"& &x; &szlig;", 2, 1},
+        {U"&amp;szlig; &amp;#9; &amp;&szlig; &amp;", 0, 3},
+    };
+    for (const auto& [text, bare, telling] : texts) {
+        const auto reading = cipher::readAmpersands(kCipher, text);
+        EXPECT_EQ(reading.bare, bare) << std::string(text.begin(), text.end());
+        EXPECT_EQ(reading.telling, telling) << std::string(text.begin(), text.end());
     }
 }
 

@@ -77,6 +77,17 @@ cipher::DecryptionOutlook pickedUp(const cipher::EndSpace& atStart, const cipher
     return outlook;
 }
 
+// The note after Decrypt Without Them.
+QString decryptedWithout(const cipher::EndSpace& atStart, const cipher::EndSpace& atEnd,
+                         const cipher::OutsideCharacters& inside,
+                         const cipher::DecryptedNote& without) {
+    cipher::PickedUp picked;
+    picked.atStart = atStart;
+    picked.atEnd = atEnd;
+    picked.inside = inside;
+    return Messages::decryptedWithoutPickedUp(without, picked);
+}
+
 cipher::Outlook outlook(std::size_t length, cipher::Outlook::Verdict verdict,
                         std::optional<cipher::Padding> line = {},
                         cipher::CodedCharacters codes = {}) {
@@ -193,18 +204,16 @@ void MessagesTest::readsAsWritten_data() {
         "tab). Decrypt Without Them removes them and decrypts again. Ctrl+Z restores the cipher "
         "text.");
 
-    row("without 1 space at the end",
-        Messages::decryptedWithoutPickedUp(pickedUp({}, {1, 0, 0}, {}, decrypted())),
+    row("without 1 space at the end", decryptedWithout({}, {1, 0, 0}, {}, decrypted()),
         "Decrypted without what the cipher text had picked up: 1 space at the end. Ctrl+Z "
         "restores the cipher text as it was.");
     row("without 2 line breaks inside, 1 back",
-        Messages::decryptedWithoutPickedUp(pickedUp({}, {}, strays(0, 0, 2), decrypted(1))),
+        decryptedWithout({}, {}, strays(0, 0, 2), decrypted(1)),
         "Decrypted without what the cipher text had picked up: 2 characters that no cipher text "
         "has (line break (2)). 1 line break was put back. Ctrl+Z restores the cipher text as it "
         "was.");
     row("without a tab at the start, a tab inside, 2 spaces and a line break at the end",
-        Messages::decryptedWithoutPickedUp(
-            pickedUp({0, 1, 0}, {2, 0, 1}, strays(1, 0), decrypted(2, 0, 0, U"\r\n~"))),
+        decryptedWithout({0, 1, 0}, {2, 0, 1}, strays(1, 0), decrypted(2, 0, 0, U"\r\n~")),
         "Decrypted without what the cipher text had picked up: 1 tab at the start, 1 character "
         "that no cipher text has (tab) and 2 spaces and 1 line break at the end. 2 line breaks "
         "were put back. The line that Encrypt Text had "
