@@ -7,6 +7,7 @@
 #include <QTextLayout>
 #include <QtTest>
 #include <memory>
+#include <random>
 
 #include "note_bar.h"
 #include "window_driver.h"
@@ -64,6 +65,7 @@ class ThemeTest : public QObject {
 
     void theNoteShowsTwoLines();
     void theNoteFollowsALargerFont();
+    void aLongNoteIsCutAfterTheLastWordThatLeavesRoomForTheEllipsis();
 
   private:
     QLabel& label() { return *driver->window().findChild<QLabel*>("lblStatus"); }
@@ -146,6 +148,32 @@ void ThemeTest::theNoteFollowsALargerFont() {
     QVERIFY2(label().height() > before, qPrintable(QString::number(label().height())));
     expectTwoWholeLines();
     expectWindowPinned();
+}
+
+// Words of every width, so that the room left on the second line before the
+// cut varies from nothing to a word's width.
+void ThemeTest::aLongNoteIsCutAfterTheLastWordThatLeavesRoomForTheEllipsis() {
+    const QStringList pool = {"a",    "I",     "Wm",   "ill",       "WWW",       "note",
+                              "mmmm", "Über",  "lii",  "wholesome", "encrypted", "M",
+                              "l",    "quiet", "MWMW", "é"};
+    std::mt19937 random(11);
+    for (int trial = 0; trial < 40; ++trial) {
+        QStringList words;
+        for (int word = 0; word < 80; ++word) {
+            words << pool[static_cast<qsizetype>(random() % pool.size())];
+        }
+        const QString note = words.join(' ');
+        driver->window().findChild<NoteBar*>()->setNote(note);
+        driver->settle();
+        const QString shown = label().text();
+        QVERIFY2(shown.endsWith(QChar(0x2026)), qPrintable(shown));
+        QCOMPARE(lineCount(label(), shown), 2);
+        const QString kept = shown.chopped(1);
+        QVERIFY2(note.startsWith(kept + ' '), qPrintable(shown));
+        const qsizetype keptWords = kept.count(' ') + 1;
+        const QString oneMore = QStringList(words.mid(0, keptWords + 1)).join(' ') + QChar(0x2026);
+        QVERIFY2(lineCount(label(), oneMore) > 2, qPrintable(oneMore));
+    }
 }
 
 QTEST_MAIN(ThemeTest)
