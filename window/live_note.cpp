@@ -87,6 +87,6 @@ void LiveNote::mark(const QTextBlock& first, const QTextBlock& last, bool whole)
                one.selectionEnd() == other.selectionEnd();
     };
     if (!std::equal(marks.begin(), marks.end(), current.begin(), current.end(), samePlace)) {
-        note.setMarks(std::move(marks));
+        note.setMarks(std::move(marks), from, to);
     }
 }

@@ -3,6 +3,7 @@
 
 #include <QList>
 #include <QPlainTextEdit>
+#include <QTextBlock>
 #include <QTextCursor>
 #include <utility>
 
@@ -20,7 +21,10 @@ class NoteEdit : public QPlainTextEdit {
 
     // Each mark selects its run.
     const QList<QTextCursor>& marks() const { return markCursors; }
-    void setMarks(QList<QTextCursor> marks);
+    // New marks that differ from the old only on the blocks first to last,
+    // which alone are painted again: an edit of one line leaves the others
+    // as they were.
+    void setMarks(QList<QTextCursor> marks, const QTextBlock& first, const QTextBlock& last);
     // The document positions (from, to) of the marked runs, in order.
     QList<std::pair<int, int>> markedRuns() const;
 
