@@ -196,10 +196,10 @@ TEST(JudgeText, CountsPunctuationAndSignsAsSymbolsAndEverythingElseNot) {
         EXPECT_EQ(judgement.verdict, Verdict::DoesNotReadLikeText) << int(symbol);
     }
     const char32_t others[] = {
-        U'7',      U'ß',      U'ÿ',      U'À',      U'Þ',      U'Ā',      U'ж',
-        U'字',     U'🎉',      U'\uFFFD', U'\u200B', U'\u200F', U'\u2060', U'\u209F',
-        U'\u20D0', U'\u00A0', U'\t',     U'\u3000', U'\u2000', U'\u200A', U'\u202F',
-        U'\u0085', U'\u1680', U'\u205F', U'\u2028', U'\u2029', U'\v',     U'\f',
+        U'7',      U'ß',          U'ÿ',      U'À',      U'Þ',      U'Ā',      U'ж',
+        U'\u5B57', U'\U0001F389', U'\uFFFD', U'\u200B', U'\u200F', U'\u2060', U'\u209F',
+        U'\u20D0', U'\u00A0',     U'\t',     U'\u3000', U'\u2000', U'\u200A', U'\u202F',
+        U'\u0085', U'\u1680',     U'\u205F', U'\u2028', U'\u2029', U'\v',     U'\f',
     };
     for (const char32_t other : others) {
         const std::u32string text = U"abcdef ghijk " + std::u32string(7, other);
