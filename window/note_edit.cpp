@@ -9,9 +9,17 @@
 
 NoteEdit::NoteEdit(QWidget* parent) : QPlainTextEdit(parent) {}
 
-void NoteEdit::setMarks(QList<QTextCursor> marks) {
+void NoteEdit::setMarks(QList<QTextCursor> marks, const QTextBlock& first, const QTextBlock& last) {
     markCursors = std::move(marks);
-    viewport()->update();
+    if (first == document()->firstBlock() && last == document()->lastBlock()) {
+        viewport()->update();
+        return;
+    }
+    const QRectF top = blockBoundingGeometry(first).translated(contentOffset());
+    const QRectF bottom = blockBoundingGeometry(last).translated(contentOffset());
+    viewport()->update(QRectF(0, top.top(), viewport()->width(), bottom.bottom() - top.top())
+                           .toAlignedRect()
+                           .intersected(viewport()->rect()));
 }
 
 QList<std::pair<int, int>> NoteEdit::markedRuns() const {
