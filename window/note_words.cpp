@@ -23,6 +23,7 @@ void NoteWords::setStyle(const QFont& newFont, const QColor& newColour, qreal ne
     pixelRatio = newPixelRatio;
     spaceWidth = QFontMetricsF(font).horizontalAdvance(' ');
     words.clear();
+    widths.clear();
     pictures.clear();
 }
 
@@ -49,8 +50,17 @@ QStaticText& NoteWords::shaped(const QString& word) {
     return shapedIn(words, word, font, kMostWords);
 }
 
+// The word's advance as a line's layout adds it up: a shaped text's size is
+// rounded, and forty rounded words would leave a line pixels short.
 qreal NoteWords::widthOf(const QString& word) {
-    return shaped(word).size().width();
+    auto found = widths.constFind(word);
+    if (found == widths.cend()) {
+        if (widths.size() > kMostWords) {
+            widths.clear();
+        }
+        found = widths.insert(word, QFontMetricsF(font).horizontalAdvance(word));
+    }
+    return *found;
 }
 
 qreal NoteWords::lineWidth(const QStringList& line) {

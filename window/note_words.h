@@ -41,6 +41,7 @@ class NoteWords {
     const QPixmap& picture(const QString& word);
 
     QHash<QString, QStaticText> words;
+    QHash<QString, qreal> widths;
     QHash<QString, QPixmap> pictures;
     QColor colour;
     qreal pixelRatio = 1;
