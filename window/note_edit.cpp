@@ -30,6 +30,31 @@ QList<std::pair<int, int>> NoteEdit::markedRuns() const {
     return runs;
 }
 
+namespace {
+
+// The dotted line under one mark, on each of the block's lines it covers.
+void drawMark(QPainter& painter, const QTextCursor& mark, const QTextBlock& block,
+              const QRectF& place, qreal below) {
+    const QTextLayout* layout = block.layout();
+    const int from = std::max(mark.selectionStart() - block.position(), 0);
+    const int to = std::min(mark.selectionEnd() - block.position(), block.length() - 1);
+    for (int index = 0; index < layout->lineCount(); ++index) {
+        const QTextLine line = layout->lineAt(index);
+        const int lineFrom = std::max(from, line.textStart());
+        const int lineTo = std::min(to, line.textStart() + line.textLength());
+        if (lineFrom >= lineTo) {
+            continue;
+        }
+        const qreal y = place.top() + line.y() + line.ascent() + below;
+        painter.drawLine(QPointF(place.left() + line.cursorToX(lineFrom), y),
+                         QPointF(place.left() + line.cursorToX(lineTo), y));
+    }
+}
+
+}  // namespace
+
+// Only the blocks in the painted room are visited, and only their marks:
+// a keystroke repaints one line, however many marks the text holds.
 void NoteEdit::paintEvent(QPaintEvent* event) {
     QPlainTextEdit::paintEvent(event);
     if (markCursors.isEmpty()) {
@@ -41,42 +66,25 @@ void NoteEdit::paintEvent(QPaintEvent* event) {
     painter.setPen(dotted);
     const qreal below = fontMetrics().underlinePos();
     const QRect room = event->rect();
-    // The document positions in view: asking for the place of a block out of
-    // view would have Qt lay it out.
-    const QTextBlock firstShown = firstVisibleBlock();
-    int shownEnd = firstShown.position();
-    for (QTextBlock block = firstShown; block.isValid(); block = block.next()) {
+    // The marks run in document order, as the runs they mark.
+    auto mark = markCursors.cbegin();
+    for (QTextBlock block = firstVisibleBlock(); block.isValid(); block = block.next()) {
         const QRectF place = blockBoundingGeometry(block).translated(contentOffset());
         if (place.top() > room.bottom()) {
             break;
         }
-        shownEnd = block.position() + block.length();
-    }
-    for (const QTextCursor& mark : markCursors) {
-        if (!mark.hasSelection() || mark.selectionEnd() <= firstShown.position()) {
+        if (place.bottom() < room.top() || !block.isVisible()) {
             continue;
         }
-        if (mark.selectionStart() >= shownEnd) {
-            break;
-        }
-        const QTextBlock block = document()->findBlock(mark.selectionStart());
-        const QRectF place = blockBoundingGeometry(block).translated(contentOffset());
-        if (place.bottom() < room.top() || place.top() > room.bottom() || !block.isVisible()) {
-            continue;
-        }
-        const QTextLayout* layout = block.layout();
-        const int from = mark.selectionStart() - block.position();
-        const int to = std::min(mark.selectionEnd() - block.position(), block.length() - 1);
-        for (int index = 0; index < layout->lineCount(); ++index) {
-            const QTextLine line = layout->lineAt(index);
-            const int lineFrom = std::max(from, line.textStart());
-            const int lineTo = std::min(to, line.textStart() + line.textLength());
-            if (lineFrom >= lineTo) {
-                continue;
+        const int start = block.position();
+        const int end = start + block.length();
+        mark = std::lower_bound(
+            mark, markCursors.cend(), start,
+            [](const QTextCursor& run, int position) { return run.selectionEnd() <= position; });
+        for (auto run = mark; run != markCursors.cend() && run->selectionStart() < end; ++run) {
+            if (run->hasSelection()) {
+                drawMark(painter, *run, block, place, below);
             }
-            const qreal y = place.top() + line.y() + line.ascent() + below;
-            painter.drawLine(QPointF(place.left() + line.cursorToX(lineFrom), y),
-                             QPointF(place.left() + line.cursorToX(lineTo), y));
         }
     }
 }

@@ -54,6 +54,7 @@ class LiveLineTest : public QObject {
     void saysWhatEncryptTextWillDo_data();
     void saysWhatEncryptTextWillDo();
     void marksExactlyTheCharactersThatTravelAsCodes();
+    void marksAreDrawnUnderTheirCharactersOnly();
     void marksFollowEditsWithinARun_data();
     void marksFollowEditsWithinARun();
     void marksSplitAndJoinWithTheirRuns_data();
@@ -150,6 +151,43 @@ void LiveLineTest::marksExactlyTheCharactersThatTravelAsCodes() {
     // An ampersand travels as a code only when the note needs codes.
     driver->paste("Tom & Jerry\nworld");
     QCOMPARE(markedRuns(*driver->note()), QList<Run>());
+}
+
+// Dotted pixels in the mark's colour below the characters from to to, on
+// the text area as it is drawn.
+int markPixelsUnder(QPlainTextEdit& note, int from, int to) {
+    const QImage drawn = note.viewport()->grab().toImage();
+    const QColor colour = note.palette().color(QPalette::Link);
+    QTextCursor start(note.document());
+    start.setPosition(from);
+    QTextCursor end(note.document());
+    end.setPosition(to);
+    const QRect first = note.cursorRect(start);
+    const int ratio = static_cast<int>(drawn.devicePixelRatio());
+    int pixels = 0;
+    for (int y = first.top(); y <= first.bottom() + 2; ++y) {
+        for (int x = first.left() + 1; x < note.cursorRect(end).left(); ++x) {
+            pixels += drawn.pixelColor(x * ratio, y * ratio) == colour ? 1 : 0;
+        }
+    }
+    return pixels;
+}
+
+// Under a coded character on any line, and under nothing else.
+void LiveLineTest::marksAreDrawnUnderTheirCharactersOnly() {
+    driver->paste("Plain words first\nthen Stra\u00DFe and \u0152uvre\nand plain words");
+    driver->settle();
+    QPlainTextEdit& note = *driver->note();
+    const QString text = note.toPlainText();
+    const int sharpS = static_cast<int>(text.indexOf(QChar(0xDF)));
+    const int oe = static_cast<int>(text.indexOf(QChar(0x152)));
+    QVERIFY(markPixelsUnder(note, sharpS, sharpS + 1) > 0);
+    QVERIFY(markPixelsUnder(note, oe, oe + 1) > 0);
+    QCOMPARE(markPixelsUnder(note, 0, 5), 0);
+    QCOMPARE(markPixelsUnder(note, sharpS + 1, sharpS + 3), 0);
+    QCOMPARE(markPixelsUnder(note, static_cast<int>(text.lastIndexOf("plain")),
+                             static_cast<int>(text.size())),
+             0);
 }
 
 void LiveLineTest::marksFollowEditsWithinARun_data() {
