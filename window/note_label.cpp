@@ -106,9 +106,9 @@ void NoteLabel::resizeEvent(QResizeEvent* event) {
     fitNote();
 }
 
-// The label shows the words it keeps shaped rather than its text, which it
-// would lay out anew at every keystroke; its text is what it shows, for
-// whoever reads it.
+// The label draws the words it keeps shaped rather than a text of its own:
+// QLabel would lay its text out anew at every keystroke, and ask the note
+// bar's layout to do the same, which paints the label a second time.
 void NoteLabel::fitNote() {
     const int width = contentsRect().width();
     shownLines =
@@ -118,8 +118,9 @@ void NoteLabel::fitNote() {
         lines << line.join(' ');
     }
     const QString shown = lines.join(' ');
-    if (shown != text()) {
-        setText(shown);
+    if (shown != shownText) {
+        shownText = shown;
+        update(contentsRect());
     }
 }
 

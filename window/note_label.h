@@ -24,6 +24,8 @@ class NoteLabel : public QLabel {
 
     void setNote(const QString& text);
     const QString& note() const { return fullText; }
+    // What shows of the note: all of it, or its start cut after a word and "…".
+    const QString& shown() const { return shownText; }
 
     // The height of kLines lines of text in the label's font, as the label
     // lays them out when it wraps its text.
@@ -48,6 +50,7 @@ class NoteLabel : public QLabel {
     void fitNote();
 
     QString fullText;
+    QString shownText;
     NoteWords words;
     QList<QStringList> shownLines;
 };

@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "cipher/text_cipher.h"
+#include "note_label.h"
 #include "real_notes.h"
 #include "sample_texts.h"
 #include "window_driver.h"
@@ -51,7 +52,9 @@ class JudgedDecryptionTest : public QObject {
 
   private:
     // The start of the note that the line below the text shows.
-    QString visibleNote() const { return driver->window().findChild<QLabel*>("lblStatus")->text(); }
+    QString visibleNote() const {
+        return driver->window().findChild<NoteLabel*>("lblStatus")->shown();
+    }
 
     std::unique_ptr<WindowDriver> driver;
     const cipher::TextCipher cipher;

@@ -12,6 +12,7 @@
 #include "cipher/text_cipher.h"
 #include "messages.h"
 #include "note_edit.h"
+#include "note_label.h"
 #include "note_text.h"
 #include "window_driver.h"
 
@@ -375,11 +376,11 @@ void LiveLineTest::aNoteTooLongForTheLineCanBeReadWhole() {
     }
     driver->paste(many);
     driver->settle();
-    auto* label = driver->window().findChild<QLabel*>("lblStatus");
+    auto* label = driver->window().findChild<NoteLabel*>("lblStatus");
     // The line spans the window, less its margins, and shows the longest
     // start of the note that fits in two lines, cut after a word.
     QCOMPARE(label->geometry(), label->parentWidget()->rect().adjusted(4, 2, -4, -2));
-    const QString shown = label->text();
+    const QString shown = label->shown();
     QVERIFY(shown.endsWith(QChar(0x2026)));
     const QString start = shown.chopped(1);
     QVERIFY2(start.size() > 80 && driver->status().startsWith(start + ' '), qPrintable(shown));
