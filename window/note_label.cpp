@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QStringList>
 #include <algorithm>
+#include <limits>
 
 namespace {
 
@@ -110,14 +111,11 @@ void NoteLabel::resizeEvent(QResizeEvent* event) {
 // QLabel would lay its text out anew at every keystroke, and ask the note
 // bar's layout to do the same, which paints the label a second time.
 void NoteLabel::fitNote() {
+    words.setStyle(font(), palette().color(foregroundRole()), devicePixelRatioF());
     const int width = contentsRect().width();
-    shownLines =
-        width > 0 ? words.wrap(fullText, width, kLines) : QList<QStringList>{fullText.split(' ')};
-    QStringList lines;
-    for (const QStringList& line : shownLines) {
-        lines << line.join(' ');
-    }
-    const QString shown = lines.join(' ');
+    // Before the label is laid out, the whole note stands on one line.
+    const QString shown =
+        words.wrap(fullText, width > 0 ? width : std::numeric_limits<int>::max(), kLines).join(' ');
     if (shown != shownText) {
         shownText = shown;
         update(contentsRect());
@@ -125,12 +123,15 @@ void NoteLabel::fitNote() {
 }
 
 void NoteLabel::paintEvent(QPaintEvent* /*event*/) {
-    words.setStyle(font(), palette().color(foregroundRole()), devicePixelRatioF());
+    // The colours or the screen's pixel ratio may have changed since.
+    if (words.setStyle(font(), palette().color(foregroundRole()), devicePixelRatioF())) {
+        fitNote();
+    }
     QPainter painter(this);
     const QRect room = contentsRect();
     const int lineHeight = linesHeight() / kLines;
-    int top = room.top() + (room.height() - lineHeight * static_cast<int>(shownLines.size())) / 2;
-    for (const QStringList& line : shownLines) {
+    int top = room.top() + (room.height() - lineHeight * static_cast<int>(words.lineCount())) / 2;
+    for (qsizetype line = 0; line < words.lineCount(); ++line) {
         words.draw(painter, line, room.left(), top);
         top += lineHeight;
     }

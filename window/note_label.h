@@ -52,5 +52,4 @@ class NoteLabel : public QLabel {
     QString fullText;
     QString shownText;
     NoteWords words;
-    QList<QStringList> shownLines;
 };

@@ -14,9 +14,9 @@ constexpr qsizetype kMostWords = 4000;
 
 }  // namespace
 
-void NoteWords::setStyle(const QFont& newFont, const QColor& newColour, qreal newPixelRatio) {
+bool NoteWords::setStyle(const QFont& newFont, const QColor& newColour, qreal newPixelRatio) {
     if (newFont == font && newColour == colour && newPixelRatio == pixelRatio && spaceWidth != 0) {
-        return;
+        return false;
     }
     font = newFont;
     colour = newColour;
@@ -25,6 +25,8 @@ void NoteWords::setStyle(const QFont& newFont, const QColor& newColour, qreal ne
     words.clear();
     widths.clear();
     pictures.clear();
+    wrapped.clear();
+    return true;
 }
 
 namespace {
@@ -63,50 +65,74 @@ qreal NoteWords::widthOf(const QString& word) {
     return *found;
 }
 
-qreal NoteWords::lineWidth(const QStringList& line) {
+NoteWords::Word NoteWords::wordOf(const QString& text) {
+    return {text, widthOf(text), {}};
+}
+
+qreal NoteWords::lineWidth(const Line& line) const {
     qreal width = 0;
-    for (const QString& word : line) {
-        width += (width == 0 ? 0 : spaceWidth) + widthOf(word);
+    for (const Word& word : line) {
+        width += (width == 0 ? 0 : spaceWidth) + word.width;
     }
     return width;
 }
 
-QList<QStringList> NoteWords::wrap(const QString& note, int width, int lines) {
-    QList<QStringList> wrapped;
+QStringList NoteWords::wrap(const QString& note, int width, int lines) {
+    Line before;
+    for (const Line& line : std::as_const(wrapped)) {
+        before += line;
+    }
+    QList<Line> result;
     qreal used = 0;
     const QStringList all = note.split(' ');
     for (qsizetype index = 0; index < all.size(); ++index) {
-        const QString& word = all[index];
-        const qreal wordWidth = widthOf(word);
-        if (!wrapped.isEmpty() && used + spaceWidth + wordWidth <= width) {
-            wrapped.back() << word;
-            used += spaceWidth + wordWidth;
+        const Word word = index < before.size() && before[index].text == all[index]
+                              ? before[index]
+                              : wordOf(all[index]);
+        if (!result.isEmpty() && used + spaceWidth + word.width <= width) {
+            result.back() << word;
+            used += spaceWidth + word.width;
             continue;
         }
-        if (wrapped.size() == lines) {
-            // More than the lines hold: end the last with "…" where it fits.
-            QStringList& last = wrapped.back();
-            while (!last.isEmpty() && lineWidth(last) + widthOf(kEllipsis) > width) {
-                last.removeLast();
-            }
-            if (last.isEmpty()) {
-                wrapped.removeLast();
-                if (wrapped.isEmpty()) {
-                    wrapped.append(QStringList());
-                }
-            }
-            wrapped.back() << kEllipsis;
-            // The "…" joins the word before it.
-            if (wrapped.back().size() > 1) {
-                const QString withEllipsis = wrapped.back().takeLast();
-                wrapped.back().back() += withEllipsis;
-            }
-            return wrapped;
+        if (result.size() == lines) {
+            endWithEllipsis(result, width);
+            break;
         }
-        wrapped.append({word});
-        used = wordWidth;
+        result.append({word});
+        used = word.width;
     }
-    return wrapped;
+    wrapped = result;
+    QStringList shown;
+    for (const Line& line : std::as_const(wrapped)) {
+        QStringList texts;
+        for (const Word& word : line) {
+            texts << word.text;
+        }
+        shown << texts.join(' ');
+    }
+    return shown;
+}
+
+// More than the lines hold: the last ends with "…" where it fits, and the
+// "…" joins the word before it.
+void NoteWords::endWithEllipsis(QList<Line>& lines, int width) {
+    Line& last = lines.back();
+    const qreal ellipsis = widthOf(kEllipsis);
+    while (!last.isEmpty() && lineWidth(last) + ellipsis > width) {
+        last.removeLast();
+    }
+    if (last.isEmpty()) {
+        lines.removeLast();
+        if (lines.isEmpty()) {
+            lines.append(Line());
+        }
+    }
+    Line& end = lines.back();
+    if (end.isEmpty()) {
+        end << wordOf(kEllipsis);
+    } else {
+        end.back() = wordOf(end.back().text + kEllipsis);
+    }
 }
 
 const QPixmap& NoteWords::picture(const QString& word) {
@@ -127,10 +153,13 @@ const QPixmap& NoteWords::picture(const QString& word) {
     return *found;
 }
 
-void NoteWords::draw(QPainter& painter, const QStringList& line, int left, int top) {
+void NoteWords::draw(QPainter& painter, qsizetype line, int left, int top) {
     qreal x = left;
-    for (const QString& word : line) {
-        painter.drawPixmap(QPointF(std::round(x), top), picture(word));
-        x += widthOf(word) + spaceWidth;
+    for (Word& word : wrapped[line]) {
+        if (word.picture.isNull()) {
+            word.picture = picture(word.text);
+        }
+        painter.drawPixmap(QPointF(std::round(x), top), word.picture);
+        x += word.width + spaceWidth;
     }
 }
