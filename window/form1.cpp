@@ -10,6 +10,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QTimer>
 #include <algorithm>
 
 #include "application_icon.h"
@@ -35,7 +36,9 @@ constexpr QRect kTextAreaGeometry(0, 0, 513, 345);
 Form1::Form1(QWidget* parent) : QMainWindow(parent) {
     setObjectName("Form1");
     setWindowTitle("Form1");
-    setWindowIcon(applicationIcon());
+    // Its five pictures take milliseconds to decode, and the desktop shows
+    // them a moment after the window all the same: the window shows first.
+    QTimer::singleShot(0, this, [this] { setWindowIcon(applicationIcon()); });
     createTextArea();
     createActions();
     createMenus();
