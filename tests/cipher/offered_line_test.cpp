@@ -14,25 +14,13 @@ namespace {
 
 const cipher::TextCipher kCipher;
 
-std::u32string withLineBreaks(std::u32string text, std::mt19937& random) {
-    std::uniform_int_distribution<std::size_t> place(0, text.size());
-    for (std::size_t breaks = text.size() / 40; breaks > 0; --breaks) {
-        std::size_t at = place(random);
-        if (at > 0 && text[at - 1] == U'\r') {
-            --at;
-        }
-        text.insert(at, cipher::kLineBreak);
-    }
-    return text;
-}
-
 TEST(OfferedLine, StartsOnALineOfItsOwnAndIsRecognisedForEveryOffer) {
     std::mt19937 random(71);
     std::uniform_int_distribution<std::size_t> length(500, 4000);
     int offers = 0;
     for (int round = 0; round < 200; ++round) {
-        const std::u32string text =
-            withLineBreaks(samples::alphabetText(kCipher, length(random), random), random);
+        const std::u32string text = samples::withRandomLineBreaks(
+            samples::alphabetText(kCipher, length(random), random), random);
         if (text.size() > 4010 || cipher::encrypts(kCipher, text)) {
             continue;
         }

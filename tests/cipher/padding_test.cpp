@@ -17,18 +17,6 @@ namespace {
 
 const cipher::TextCipher kCipher;
 
-std::u32string withLineBreaks(std::u32string text, std::mt19937& random) {
-    std::uniform_int_distribution<std::size_t> place(0, text.size());
-    for (std::size_t breaks = text.size() / 40; breaks > 0; --breaks) {
-        std::size_t at = place(random);
-        if (at > 0 && text[at - 1] == U'\r') {
-            --at;  // not between the two halves of another line break
-        }
-        text.insert(at, U"\r\n");
-    }
-    return text;
-}
-
 // Fewest: the same count less one cannot help even as all ones ("ü" is
 // position 127, seven ones), which sets every digit any padding could.
 void expectFewest(const std::u32string& text, std::size_t added) {
@@ -57,7 +45,7 @@ TEST(PaddingToEncrypt, HelpsEveryTextOfUpTo4000CharactersWithTheFewestCharacters
     for (int round = 0; round < 150; ++round) {
         const std::size_t size = round < 10 ? 4000 - round : length(random);
         const std::u32string text =
-            withLineBreaks(samples::alphabetText(kCipher, size, random), random);
+            samples::withRandomLineBreaks(samples::alphabetText(kCipher, size, random), random);
         if (text.size() > 4000 || cipher::encrypts(kCipher, text)) {
             continue;
         }

@@ -21,6 +21,18 @@ std::u32string alphabetText(const cipher::TextCipher& cipher, std::size_t length
     return text;
 }
 
+std::u32string withRandomLineBreaks(std::u32string text, std::mt19937& random) {
+    std::uniform_int_distribution<std::size_t> place(0, text.size());
+    for (std::size_t breaks = text.size() / 40; breaks > 0; --breaks) {
+        std::size_t at = place(random);
+        if (at > 0 && text[at - 1] == U'\r') {
+            --at;  // not between the two halves of another line break
+        }
+        text.insert(at, U"\r\n");
+    }
+    return text;
+}
+
 std::u32string textThatEncrypts(const cipher::TextCipher& cipher, std::size_t length,
                                 std::mt19937& random) {
     return repairedToEncrypt(cipher, alphabetText(cipher, length, random));

@@ -13,6 +13,10 @@ namespace samples {
 std::u32string alphabetText(const cipher::TextCipher& cipher, std::size_t length,
                             std::mt19937& random);
 
+// The text with a line break (carriage return + line feed) put in at random
+// places, one for about every 40 characters, never inside another.
+std::u32string withRandomLineBreaks(std::u32string text, std::mt19937& random);
+
 // A random text over the alphabet that encrypts without a zero group. Long
 // random texts almost never do, so this one is repaired: wherever a group of
 // the scattered digits is all zeros, one digit of the text that feeds it is set.

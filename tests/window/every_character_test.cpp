@@ -9,19 +9,8 @@
 #include "cipher/character_codes.h"
 #include "cipher/decrypted_note.h"
 #include "cipher/text_cipher.h"
+#include "real_notes.h"
 #include "window_driver.h"
-
-namespace {
-
-std::u32string withCarriageReturns(const QString& typed) {
-    std::u32string text;
-    for (char32_t character : typed.toStdU32String()) {
-        text += character == U'\n' ? std::u32string(U"\r\n") : std::u32string(1, character);
-    }
-    return text;
-}
-
-}  // namespace
 
 class EveryCharacterTest : public QObject {
     Q_OBJECT
@@ -100,7 +89,7 @@ void EveryCharacterTest::notesComeBackExactly() {
     QFETCH(QString, note);
     QFETCH(QString, codes);
     driver->paste(note);
-    const std::u32string typed = withCarriageReturns(note);
+    const std::u32string typed = samples::withLineBreaks(note.toStdU32String());
     QCOMPARE(readNote(*driver->note()), typed);
 
     const QString cipherText = encrypt();
@@ -143,7 +132,7 @@ void EveryCharacterTest::encryptingTwiceThenDecryptingTwiceGivesTheNoteBack() {
     decrypt();
     QCOMPARE(driver->note()->toPlainText(), once);
     decrypt();
-    QCOMPARE(readNote(*driver->note()), withCarriageReturns(note));
+    QCOMPARE(readNote(*driver->note()), samples::withLineBreaks(note.toStdU32String()));
 }
 
 QTEST_MAIN(EveryCharacterTest)

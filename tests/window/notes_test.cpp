@@ -13,18 +13,11 @@
 #include "cipher/recovered_text.h"
 #include "cipher/text_cipher.h"
 #include "cipher/zero_groups.h"
+#include "real_notes.h"
 #include "sample_texts.h"
 #include "window_driver.h"
 
 namespace {
-
-std::u32string withCarriageReturns(const QString& typed) {
-    std::u32string text;
-    for (char32_t character : typed.toStdU32String()) {
-        text += character == U'\n' ? std::u32string(U"\r\n") : std::u32string(1, character);
-    }
-    return text;
-}
 
 // A cipher text as it comes back from a mail: wrapped every 76 characters.
 QString wrapped(const QString& text) {
@@ -100,7 +93,7 @@ void NotesTest::notesComeBackWithTheirLineBreaks() {
     driver->press(Qt::Key_D);
 
     QVERIFY2(!driver->lastMessage().shown, qPrintable(driver->lastMessage().text));
-    QCOMPARE(readNote(*driver->note()), withCarriageReturns(note));
+    QCOMPARE(readNote(*driver->note()), samples::withLineBreaks(note.toStdU32String()));
     const auto lineBreaks = static_cast<int>(note.count('\n'));
     QCOMPARE(driver->note()->document()->blockCount(), lineBreaks + 1);
     const QString count =
@@ -113,7 +106,7 @@ void NotesTest::notesComeBackWithTheirLineBreaks() {
     QCOMPARE(driver->status(), "Decrypted, with " + count + " put back. " + ending);
     if (!added.empty()) {
         driver->press(Qt::Key_Z);
-        QCOMPARE(readNote(*driver->note()), withCarriageReturns(note) + added);
+        QCOMPARE(readNote(*driver->note()), samples::withLineBreaks(note.toStdU32String()) + added);
     }
     driver->press(Qt::Key_Z);
     QCOMPARE(driver->note()->toPlainText(), cipherText);
@@ -197,7 +190,7 @@ void NotesTest::pickedUpCharactersAreOfferedAway() {
     QFETCH(QString, before);
     QFETCH(QString, after);
     QFETCH(QString, named);
-    const std::u32string typed = withCarriageReturns(note);
+    const std::u32string typed = samples::withLineBreaks(note.toStdU32String());
     const QString pasted = before + toQString(samples::cipherTextOf(cipher, typed)) + after;
     driver->paste(pasted);
     const QString shown = driver->note()->toPlainText();
