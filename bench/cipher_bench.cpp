@@ -4,18 +4,18 @@
 #include <random>
 #include <vector>
 
-#include "cipher/character_codes.h"
-#include "cipher/decrypted_note.h"
-#include "cipher/offered_line.h"
-#include "cipher/outlook.h"
-#include "cipher/outside_characters.h"
-#include "cipher/padding.h"
-#include "cipher/recovered_text.h"
 #include "cipher/text_cipher.h"
-#include "cipher/text_judgement.h"
-#include "cipher/text_length.h"
 #include "cipher/zero_groups.h"
 #include "literal_transcription.h"
+#include "notes/character_codes.h"
+#include "notes/decrypted_note.h"
+#include "notes/offered_line.h"
+#include "notes/outlook.h"
+#include "notes/outside_characters.h"
+#include "notes/padding.h"
+#include "notes/recovered_text.h"
+#include "notes/text_judgement.h"
+#include "notes/text_length.h"
 #include "real_notes.h"
 #include "sample_texts.h"
 #include "wrong_inputs.h"
@@ -112,7 +112,7 @@ void BM_Baseline_EncryptText_100000Short(benchmark::State& state) {
 void BM_SpacesToEncrypt_LineFeeds(benchmark::State& state) {
     const std::u32string lineFeeds(static_cast<std::size_t>(state.range(0)), U'\n');
     for (auto _ : state) {
-        benchmark::DoNotOptimize(cipher::spacesToEncrypt(kCipher, lineFeeds));
+        benchmark::DoNotOptimize(notes::spacesToEncrypt(kCipher, lineFeeds));
     }
 }
 
@@ -121,7 +121,7 @@ void BM_SpacesToEncrypt_LineFeeds(benchmark::State& state) {
 void BM_PaddingToEncrypt_LineFeeds(benchmark::State& state) {
     const std::u32string lineFeeds(static_cast<std::size_t>(state.range(0)), U'\n');
     for (auto _ : state) {
-        benchmark::DoNotOptimize(cipher::paddingToEncrypt(kCipher, lineFeeds));
+        benchmark::DoNotOptimize(notes::paddingToEncrypt(kCipher, lineFeeds));
     }
 }
 
@@ -130,7 +130,7 @@ void BM_PaddingToEncrypt_Random(benchmark::State& state) {
     const auto text =
         samples::alphabetText(kCipher, static_cast<std::size_t>(state.range(0)), random);
     for (auto _ : state) {
-        benchmark::DoNotOptimize(cipher::paddingToEncrypt(kCipher, text));
+        benchmark::DoNotOptimize(notes::paddingToEncrypt(kCipher, text));
     }
 }
 
@@ -147,24 +147,24 @@ void BM_OfferAndRecognition(benchmark::State& state) {
         for (std::size_t at = 40; at + 1 < note.size(); at += 60) {
             note[at] = U'\t';
         }
-    } while (cipher::outlookOf(kCipher, note).verdict != cipher::Outlook::Verdict::NeedsPadding);
-    const std::u32string coded = cipher::withCodes(kCipher, note);
+    } while (notes::outlookOf(kCipher, note).verdict != notes::Outlook::Verdict::NeedsPadding);
+    const std::u32string coded = notes::withCodes(kCipher, note);
     const std::u32string cipherText =
-        kCipher.encryptText(coded + cipher::additionOf(*cipher::offeredLine(kCipher, coded)));
+        kCipher.encryptText(coded + notes::additionOf(*notes::offeredLine(kCipher, coded)));
     for (auto _ : state) {
-        benchmark::DoNotOptimize(cipher::offeredLine(kCipher, coded));
-        benchmark::DoNotOptimize(cipher::decryptNote(kCipher, cipherText));
+        benchmark::DoNotOptimize(notes::offeredLine(kCipher, coded));
+        benchmark::DoNotOptimize(notes::decryptNote(kCipher, cipherText));
     }
 }
 
 // The slowest offer of all: a text whose every character is a zero group.
 void BM_OfferAndRecognition_LineFeeds(benchmark::State& state) {
     const std::u32string lineFeeds(4010, U'\n');
-    const auto line = cipher::offeredLine(kCipher, lineFeeds);
-    const std::u32string withLine = lineFeeds + cipher::additionOf(*line);
+    const auto line = notes::offeredLine(kCipher, lineFeeds);
+    const std::u32string withLine = lineFeeds + notes::additionOf(*line);
     for (auto _ : state) {
-        benchmark::DoNotOptimize(cipher::offeredLine(kCipher, lineFeeds));
-        benchmark::DoNotOptimize(cipher::offeredLineAtEnd(kCipher, withLine));
+        benchmark::DoNotOptimize(notes::offeredLine(kCipher, lineFeeds));
+        benchmark::DoNotOptimize(notes::offeredLineAtEnd(kCipher, withLine));
     }
 }
 
@@ -175,7 +175,7 @@ void BM_JudgeText_LongestWrongDecryption(benchmark::State& state) {
     std::mt19937 random(42);
     const std::u32string decryption = samples::decryptedAnyway(
         kCipher, samples::alphabetText(kCipher, cipher::kMaxTextLength, random));
-    runLongest(state, decryption, [](const auto& text) { return cipher::judgeText(text); });
+    runLongest(state, decryption, [](const auto& text) { return notes::judgeText(text); });
 }
 
 void BM_JudgeText_LongestNotes(benchmark::State& state) {
@@ -185,7 +185,7 @@ void BM_JudgeText_LongestNotes(benchmark::State& state) {
         notes += U"\r\n";
     }
     notes.resize(cipher::kMaxTextLength);
-    runLongest(state, notes, [](const auto& text) { return cipher::judgeText(text); });
+    runLongest(state, notes, [](const auto& text) { return notes::judgeText(text); });
 }
 
 }  // namespace

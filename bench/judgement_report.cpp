@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "cipher/text_cipher.h"
-#include "cipher/text_judgement.h"
+#include "notes/text_judgement.h"
 #include "real_notes.h"
 #include "sample_texts.h"
 #include "wrong_inputs.h"
@@ -62,8 +62,8 @@ struct Row {
     std::size_t notText = 0;
     std::size_t tooShort = 0;
 
-    void count(const cipher::TextJudgement& judgement) {
-        using enum cipher::TextJudgement::Verdict;
+    void count(const notes::TextJudgement& judgement) {
+        using enum notes::TextJudgement::Verdict;
         switch (judgement.verdict) {
             case ReadsLikeText:
                 ++text;
@@ -115,15 +115,15 @@ void reportRealNotes() {
             if (note.language != language) {
                 continue;
             }
-            const cipher::TextJudgement judgement = cipher::judgeText(note.text);
+            const notes::TextJudgement judgement = notes::judgeText(note.text);
             row.count(judgement);
             all.count(judgement);
             symbolShares.emplace_back(percent(judgement.symbols, judgement.characters), note.text);
             garbledShares.emplace_back(
                 percent(judgement.garbledCharacters, judgement.wordCharacters), note.text);
             const std::u32string cipherText = samples::cipherTextOf(kCipher, note.text);
-            genuine.count(cipher::judgeText(samples::decryptedAnyway(kCipher, cipherText)));
-            cipherTexts.count(cipher::judgeText(cipherText));
+            genuine.count(notes::judgeText(samples::decryptedAnyway(kCipher, cipherText)));
+            cipherTexts.count(notes::judgeText(cipherText));
         }
         printRow("real notes, " + std::string(samples::languageName(language)), row, true);
     }
@@ -145,12 +145,12 @@ void reportWrongInputs() {
         std::size_t inputsText = 0;
         const std::vector<samples::WrongSample> wrong = samples::wrongSamples(kCipher, kind);
         for (const samples::WrongSample& sample : wrong) {
-            const cipher::TextJudgement judgement = cipher::judgeText(sample.decryption);
+            const notes::TextJudgement judgement = notes::judgeText(sample.decryption);
             row.count(judgement);
             if (judgement.readsLikeText()) {
                 takenForText.push_back(sample.decryption);
             }
-            inputsText += cipher::judgeText(sample.input).readsLikeText() ? 1 : 0;
+            inputsText += notes::judgeText(sample.input).readsLikeText() ? 1 : 0;
         }
         const std::size_t right = row.notText;
         std::printf("| %s | %zu | %zu | %zu | %zu | %.1f%% | %zu |\n",
@@ -175,7 +175,7 @@ void reportShortRandomTexts() {
         for (int index = 0; index < count; ++index) {
             const std::u32string decryption =
                 samples::decryptedAnyway(kCipher, samples::alphabetText(kCipher, length, random));
-            text += cipher::judgeText(decryption).readsLikeText() ? 1 : 0;
+            text += notes::judgeText(decryption).readsLikeText() ? 1 : 0;
         }
         std::printf("| %zu characters | %d | %.2f%% |\n", length, count,
                     percent(text, static_cast<std::size_t>(count)));
@@ -189,7 +189,7 @@ void reportSpeed() {
     std::vector<double> micros;
     for (int run = 0; run < 2001; ++run) {
         const auto start = std::chrono::steady_clock::now();
-        const cipher::TextJudgement judgement = cipher::judgeText(longest);
+        const notes::TextJudgement judgement = notes::judgeText(longest);
         const auto stop = std::chrono::steady_clock::now();
         if (judgement.characters == 0) {
             return;

@@ -15,15 +15,15 @@
 #include <string>
 #include <vector>
 
-#include "cipher/decrypted_note.h"
-#include "cipher/offered_line.h"
-#include "cipher/outlook.h"
-#include "cipher/outside_characters.h"
-#include "cipher/padding.h"
-#include "cipher/recovered_text.h"
 #include "cipher/text_cipher.h"
-#include "cipher/text_length.h"
 #include "cipher/zero_groups.h"
+#include "notes/decrypted_note.h"
+#include "notes/offered_line.h"
+#include "notes/outlook.h"
+#include "notes/outside_characters.h"
+#include "notes/padding.h"
+#include "notes/recovered_text.h"
+#include "notes/text_length.h"
 
 namespace {
 
@@ -91,15 +91,15 @@ void reportOffers(const std::u32string& prose, std::size_t length, int passages,
             ++plain;
             continue;
         }
-        const auto padding = cipher::paddingToEncrypt(kCipher, passage);
+        const auto padding = notes::paddingToEncrypt(kCipher, passage);
         // Processor time, which other programs on the machine do not lengthen.
         const std::clock_t began = std::clock();
-        const auto line = cipher::offeredLine(kCipher, passage);
+        const auto line = notes::offeredLine(kCipher, passage);
         std::size_t taken = 0;
         if (line) {
-            const std::u32string added = cipher::additionOf(*line);
+            const std::u32string added = notes::additionOf(*line);
             const std::u32string cipherText = kCipher.encryptText(passage + added);
-            taken = cipher::decryptNote(kCipher, cipherText).offeredLine.size();
+            taken = notes::decryptNote(kCipher, cipherText).offeredLine.size();
             ++offered;
             recognised += taken == added.size() ? 1 : 0;
             lineAdded.push_back(added.size());
@@ -148,7 +148,7 @@ void reportTypedNotes(const std::u32string& prose, int passages, std::mt19937& r
                 continue;
             }
             ++typed;
-            taken += cipher::offeredLineAtEnd(kCipher, note) != 0 ? 1 : 0;
+            taken += notes::offeredLineAtEnd(kCipher, note) != 0 ? 1 : 0;
         }
         std::printf("| \"%s\" | %d | %d (%.2f%%) |\n",
                     std::string(last.begin(), last.end()).c_str(), typed, taken,

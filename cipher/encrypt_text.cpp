@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "cipher/detail/alphabet_values.h"
+#include "cipher/alphabet_values.h"
 #include "cipher/detail/bit_string_checks.h"
 #include "cipher/text_cipher.h"
 

@@ -5,7 +5,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "cipher/detail/alphabet_values.h"
+#include "cipher/alphabet_values.h"
 #include "cipher/detail/bit_string_checks.h"
 #include "cipher/text_cipher.h"
 

@@ -3,8 +3,7 @@
 
 #include <algorithm>
 
-#include "cipher/detail/group_values.h"
-#include "cipher/detail/position_rules.h"
+#include "cipher/group_values.h"
 #include "cipher/text_cipher.h"
 
 namespace cipher {
@@ -13,17 +12,13 @@ bool encrypts(const TextCipher& cipher, std::u32string_view text) {
     if (text.size() > kMaxTextLength) {
         return false;
     }
-    const detail::GroupValues values = detail::scatteredGroupValues(cipher.encodeText(text));
+    const GroupValues values = scatteredGroupValues(cipher.encodeText(text));
     return std::find(values.begin(), values.end(), 0) == values.end();
 }
-
-namespace detail {
 
 bool encryptsPositions(const GroupValues& positions) {
     const GroupValues values = scatteredGroupValues(digitsOf(positions));
     return std::find(values.begin(), values.end(), 0) == values.end();
 }
-
-}  // namespace detail
 
 }  // namespace cipher

@@ -9,16 +9,16 @@
 #include <cstdlib>
 #include <string>
 
-#include "cipher/decrypted_note.h"
-#include "cipher/note_encryption.h"
-#include "cipher/outlook.h"
-#include "cipher/outside_characters.h"
-#include "cipher/padding.h"
-#include "cipher/recovered_text.h"
 #include "cipher/text_cipher.h"
-#include "cipher/text_judgement.h"
-#include "cipher/text_length.h"
 #include "cipher/zero_groups.h"
+#include "notes/decrypted_note.h"
+#include "notes/note_encryption.h"
+#include "notes/outlook.h"
+#include "notes/outside_characters.h"
+#include "notes/padding.h"
+#include "notes/recovered_text.h"
+#include "notes/text_judgement.h"
+#include "notes/text_length.h"
 
 namespace {
 
@@ -90,7 +90,7 @@ void checkPadding(const std::u32string& text) {
     if (text.size() > cipher::kMaxTextLength || cipher::encrypts(kCipher, text)) {
         return;
     }
-    const auto padding = cipher::paddingToEncrypt(kCipher, text);
+    const auto padding = notes::paddingToEncrypt(kCipher, text);
     require(padding.has_value() || text.size() > 4012);
     if (!padding) {
         return;
@@ -99,7 +99,7 @@ void checkPadding(const std::u32string& text) {
     require(padded.size() <= cipher::kMaxTextLength && overAlphabet(padding->characters));
     const std::u32string encrypted = kCipher.encryptText(padded);
     if (overAlphabet(text)) {
-        const auto recovered = cipher::decryptRestoringLineBreaks(kCipher, encrypted);
+        const auto recovered = notes::decryptRestoringLineBreaks(kCipher, encrypted);
         require(recovered.text == padded && recovered.complete() && recovered.lineBreaks == 0);
     }
 }
@@ -107,18 +107,18 @@ void checkPadding(const std::u32string& text) {
 // Whatever a note holds, what Encrypt Text writes for it, with any offer
 // taken, decrypts to the note exactly; any text decrypts to something.
 void checkNote(const std::u32string& note) {
-    const cipher::Outlook outlook = cipher::outlookOf(kCipher, note);
-    const bool offered = outlook.verdict == cipher::Outlook::Verdict::NeedsPadding;
-    if (outlook.verdict == cipher::Outlook::Verdict::AsItIs || offered) {
+    const notes::Outlook outlook = notes::outlookOf(kCipher, note);
+    const bool offered = outlook.verdict == notes::Outlook::Verdict::NeedsPadding;
+    if (outlook.verdict == notes::Outlook::Verdict::AsItIs || offered) {
         const std::u32string encrypted =
-            cipher::encryptNote(kCipher, note, offered ? &*outlook.padding : nullptr);
+            notes::encryptNote(kCipher, note, offered ? &*outlook.padding : nullptr);
         require(overAlphabet(encrypted) && encrypted.size() <= cipher::kMaxTextLength);
-        const cipher::DecryptedNote decrypted = cipher::decryptNote(kCipher, encrypted);
+        const notes::DecryptedNote decrypted = notes::decryptNote(kCipher, encrypted);
         require(decrypted.text == note && decrypted.complete() && decrypted.lineBreaksCertain);
         require(decrypted.offeredLine.empty() != offered);
     }
     if (note.size() <= cipher::kMaxTextLength) {
-        const cipher::DecryptedNote decrypted = cipher::decryptNote(kCipher, note);
+        const notes::DecryptedNote decrypted = notes::decryptNote(kCipher, note);
         require(decrypted.withOfferedLine().size() >= decrypted.text.size());
     }
 }
@@ -126,13 +126,13 @@ void checkNote(const std::u32string& note) {
 // Any text is judged, its counts agree with one another and with the
 // cipher's own count of characters as typed.
 void checkJudgement(const std::u32string& text) {
-    const cipher::TextJudgement judgement = cipher::judgeText(text);
-    require(judgement.characters == cipher::measureText(text).asTyped());
+    const notes::TextJudgement judgement = notes::judgeText(text);
+    require(judgement.characters == notes::measureText(text).asTyped());
     require(judgement.symbols <= judgement.characters);
     require(judgement.garbledCharacters <= judgement.wordCharacters &&
             judgement.wordCharacters <= judgement.characters);
-    require((judgement.verdict == cipher::TextJudgement::Verdict::TooShort) ==
-            (judgement.characters < cipher::kShortestJudgedText));
+    require((judgement.verdict == notes::TextJudgement::Verdict::TooShort) ==
+            (judgement.characters < notes::kShortestJudgedText));
 }
 
 }  // namespace

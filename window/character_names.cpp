@@ -56,9 +56,9 @@ QString withCount(const QString& name, std::size_t count) {
     return count == 1 ? name : QString("%1 (%2)").arg(name, groupedNumber(count));
 }
 
-QStringList kindNames(const cipher::OutsideCharacters& characters) {
+QStringList kindNames(const notes::OutsideCharacters& characters) {
     QStringList names;
-    for (const cipher::OutsideCharacter& kind : characters.kinds) {
+    for (const notes::OutsideCharacter& kind : characters.kinds) {
         names << withCount(characterName(kind.character), kind.count);
     }
     return names;
@@ -82,9 +82,9 @@ QString characterName(char32_t character) {
     return glyph(character);
 }
 
-QString codedCharacterList(const cipher::CodedCharacters& characters) {
+QString codedCharacterList(const notes::CodedCharacters& characters) {
     QStringList names;
-    for (const cipher::CodedCharacter& kind : characters.kinds) {
+    for (const notes::CodedCharacter& kind : characters.kinds) {
         const QString asCode =
             Names::tr("%1 as %2").arg(characterName(kind.character), toQString(kind.code));
         names << withCount(asCode, kind.count);
@@ -92,7 +92,7 @@ QString codedCharacterList(const cipher::CodedCharacters& characters) {
     return names.join(", ");
 }
 
-QString strayCharacterList(const cipher::OutsideCharacters& characters) {
+QString strayCharacterList(const notes::OutsideCharacters& characters) {
     QStringList names = kindNames(characters);
     if (characters.lineBreaks != 0) {
         names.prepend(withCount(Names::tr("line break"), characters.lineBreaks));

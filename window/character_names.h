@@ -3,8 +3,8 @@
 
 #include <QString>
 
-#include "cipher/character_codes.h"
-#include "cipher/outside_characters.h"
+#include "notes/character_codes.h"
+#include "notes/outside_characters.h"
 
 // A character as a person recognises it in a note: its name where the glyph
 // is invisible or easily taken for another ("tab", "no-break space",
@@ -14,8 +14,8 @@ QString characterName(char32_t character);
 
 // Every kind of character that travels as a code, with its code and its
 // count where it occurs more than once: "ß as &szlig; (3), tab as &#9;".
-QString codedCharacterList(const cipher::CodedCharacters& characters);
+QString codedCharacterList(const notes::CodedCharacters& characters);
 
 // Every kind of character outside the alphabet, line breaks first, for a
 // cipher text, which should hold none: "line break (2), tab".
-QString strayCharacterList(const cipher::OutsideCharacters& characters);
+QString strayCharacterList(const notes::OutsideCharacters& characters);

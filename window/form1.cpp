@@ -14,15 +14,15 @@
 #include <algorithm>
 
 #include "application_icon.h"
-#include "cipher/character_codes.h"
-#include "cipher/decryption_outlook.h"
-#include "cipher/note_encryption.h"
-#include "cipher/plain_forms.h"
 #include "live_note.h"
 #include "messages.h"
-#include "note_bar.h"
 #include "note_edit.h"
 #include "note_text.h"
+#include "notes/character_codes.h"
+#include "notes/decryption_outlook.h"
+#include "notes/note_encryption.h"
+#include "notes/plain_forms.h"
+#include "status_line.h"
 
 namespace {
 
@@ -42,7 +42,7 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent) {
     createTextArea();
     createActions();
     createMenus();
-    createNoteBar();
+    createStatusLine();
     // The text area keeps its size, so a larger window would only show empty
     // space, and a maximize button would do nothing.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -102,9 +102,9 @@ void Form1::createMenus() {
     menuBar()->setFixedHeight((menuHeight + 3) / 4 * 4);
 }
 
-void Form1::createNoteBar() {
-    noteBar = new NoteBar(this);
-    statusBar()->addWidget(noteBar, 1);
+void Form1::createStatusLine() {
+    statusLine = new StatusLine(this);
+    statusBar()->addWidget(statusLine, 1);
     statusBar()->setSizeGripEnabled(false);
 }
 
@@ -112,35 +112,35 @@ void Form1::createNoteBar() {
 // that cannot be transformed stays exactly as it was, undo history included.
 void Form1::encryptText() {
     const std::u32string note = readNote(*txtnote);
-    const cipher::Outlook outlook = liveNote->outlook();
+    const notes::Outlook outlook = liveNote->outlook();
     switch (outlook.verdict) {
-        case cipher::Outlook::Verdict::AsItIs:
+        case notes::Outlook::Verdict::AsItIs:
             writeEncryption(note, outlook, nullptr);
             break;
-        case cipher::Outlook::Verdict::NeedsPadding:
+        case notes::Outlook::Verdict::NeedsPadding:
             offerLine(note, outlook);
             break;
-        case cipher::Outlook::Verdict::CannotBePadded:
+        case notes::Outlook::Verdict::CannotBePadded:
             refuse(Command::Encrypt, Messages::noPadding());
             break;
-        case cipher::Outlook::Verdict::TooLong:
+        case notes::Outlook::Verdict::TooLong:
             refuse(Command::Encrypt, Messages::tooLong(Command::Encrypt, outlook.length));
             break;
     }
     txtnote->setFocus();
 }
 
-void Form1::writeEncryption(const std::u32string& note, const cipher::Outlook& outlook,
-                            const cipher::Padding* line) {
-    writeResult(cipher::encryptNote(textCipher(), note, line),
+void Form1::writeEncryption(const std::u32string& note, const notes::Outlook& outlook,
+                            const notes::Padding* line) {
+    writeResult(notes::encryptNote(textCipher(), note, line),
                 Messages::encrypted(outlook.codes, line));
 }
 
-void Form1::offerLine(const std::u32string& note, const cipher::Outlook& outlook) {
+void Form1::offerLine(const std::u32string& note, const notes::Outlook& outlook) {
     if (!outlook.padding) {
         return;
     }
-    const cipher::Padding& line = *outlook.padding;
+    const notes::Padding& line = *outlook.padding;
     if (ask(Command::Encrypt, Messages::paddingOffer(line), {Messages::paddingCaption(line)})) {
         writeEncryption(note, outlook, &line);
     }
@@ -149,9 +149,9 @@ void Form1::offerLine(const std::u32string& note, const cipher::Outlook& outlook
 // Decrypt Text goes straight to the decrypted text: its digits would only be
 // seen when decoding fails, and then they would have replaced the cipher text.
 void Form1::decryptText() {
-    const cipher::DecryptionOutlook outlook =
-        cipher::decryptionOutlookOf(textCipher(), readNote(*txtnote));
-    using Verdict = cipher::DecryptionOutlook::Verdict;
+    const notes::DecryptionOutlook outlook =
+        notes::decryptionOutlookOf(textCipher(), readNote(*txtnote));
+    using Verdict = notes::DecryptionOutlook::Verdict;
     switch (outlook.verdict) {
         case Verdict::Decrypts:
         case Verdict::DecryptsIntoNoText:
@@ -173,9 +173,9 @@ void Form1::decryptText() {
 }
 
 // Nothing is written unless the user takes an offer.
-void Form1::askAboutDecryption(const cipher::DecryptionOutlook& outlook) {
+void Form1::askAboutDecryption(const notes::DecryptionOutlook& outlook) {
     QStringList offers{Messages::decryptAnywayCaption()};
-    if (outlook.verdict == cipher::DecryptionOutlook::Verdict::PickedUp) {
+    if (outlook.verdict == notes::DecryptionOutlook::Verdict::PickedUp) {
         offers << Messages::withoutStraysCaption();
     }
     const std::optional<int> taken =
@@ -189,27 +189,29 @@ void Form1::askAboutDecryption(const cipher::DecryptionOutlook& outlook) {
 
 // A cipher text with characters that no cipher text has that still decrypts
 // into text: the result is what it is, and removing them is the user's choice.
-void Form1::writeDecryptionOfferingWithout(const cipher::DecryptionOutlook& outlook) {
+void Form1::writeDecryptionOfferingWithout(const notes::DecryptionOutlook& outlook) {
     writeDecryption(outlook.decrypted, Messages::decrypted(outlook));
     if (!outlook.withoutPickedUp) {
         return;
     }
-    noteBar->setNote(noteBar->note(), Messages::withoutStraysCaption(), [this, outlook] {
-        // Takes back the decryption first, so that Ctrl+Z restores the cipher text.
-        undoLastCommand();
-        writeDecryptionWithoutPickedUp(outlook);
-        txtnote->setFocus();
-    });
-    noteBar->announce();
+    statusLine->setMessage(statusLine->message(), Messages::withoutStraysCaption(),
+                           [this, outlook] {
+                               // Takes back the decryption first, so that Ctrl+Z restores the
+                               // cipher text.
+                               undoLastCommand();
+                               writeDecryptionWithoutPickedUp(outlook);
+                               txtnote->setFocus();
+                           });
+    statusLine->announce();
 }
 
-void Form1::writeDecryptionWithoutPickedUp(const cipher::DecryptionOutlook& outlook) {
+void Form1::writeDecryptionWithoutPickedUp(const notes::DecryptionOutlook& outlook) {
     if (const auto& without = outlook.withoutPickedUp) {
         writeDecryption(*without, Messages::decryptedWithoutPickedUp(*without, outlook.pickedUp));
     }
 }
 
-void Form1::writeDecryption(const cipher::DecryptedNote& decrypted, const QString& note) {
+void Form1::writeDecryption(const notes::DecryptedNote& decrypted, const QString& note) {
     if (decrypted.offeredLine.empty()) {
         writeResult(decrypted.text, note);
         return;
@@ -229,12 +231,12 @@ void Form1::textEdited() {
 }
 
 void Form1::showOutlook() {
-    const cipher::Outlook outlook = liveNote->outlook();
+    const notes::Outlook outlook = liveNote->outlook();
     if (outlook.plainFormsHelp) {
-        noteBar->setNote(Messages::outlook(outlook), Messages::plainFormsCaption(),
-                         [this] { usePlainForms(); });
+        statusLine->setMessage(Messages::outlook(outlook), Messages::plainFormsCaption(),
+                               [this] { usePlainForms(); });
     } else {
-        noteBar->setNote(Messages::outlook(outlook));
+        statusLine->setMessage(Messages::outlook(outlook));
     }
 }
 
@@ -242,14 +244,14 @@ void Form1::showOutlook() {
 // the positions still to come stay where they were.
 void Form1::usePlainForms() {
     const QList<std::pair<int, int>> runs = runsOf(*txtnote->document(), [](char32_t character) {
-        return cipher::plainForm(character).has_value();
+        return notes::plainForm(character).has_value();
     });
     QTextCursor cursor(txtnote->document());
     cursor.beginEditBlock();
     for (auto run = runs.rbegin(); run != runs.rend(); ++run) {
         cursor.setPosition(run->first);
         cursor.setPosition(run->second, QTextCursor::KeepAnchor);
-        cursor.insertText(toQString(cipher::withPlainForms(readSelection(cursor))));
+        cursor.insertText(toQString(notes::withPlainForms(readSelection(cursor))));
     }
     cursor.endEditBlock();
     txtnote->setFocus();
@@ -260,8 +262,8 @@ void Form1::writeResult(const std::u32string& text, const QString& note) {
     writingResult = true;
     replaceNote(*txtnote, text);
     writingResult = false;
-    noteBar->setNote(note);
-    noteBar->announce();
+    statusLine->setMessage(note);
+    statusLine->announce();
 }
 
 void Form1::undoLastCommand() {

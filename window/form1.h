@@ -5,17 +5,17 @@
 #include <optional>
 #include <string>
 
-#include "cipher/decrypted_note.h"
-#include "cipher/decryption_outlook.h"
-#include "cipher/outlook.h"
 #include "cipher/text_cipher.h"
 #include "command.h"
+#include "notes/decrypted_note.h"
+#include "notes/decryption_outlook.h"
+#include "notes/outlook.h"
 
 class QAction;
 class QMenu;
 class QPlainTextEdit;
 class LiveNote;
-class NoteBar;
+class StatusLine;
 class NoteEdit;
 
 // The program's one window: a large text area, a File menu whose two
@@ -36,20 +36,20 @@ class Form1 : public QMainWindow {
     void createTextArea();
     void createActions();
     void createMenus();
-    void createNoteBar();
+    void createStatusLine();
 
     // Encrypt Text.
-    void writeEncryption(const std::u32string& note, const cipher::Outlook& outlook,
-                         const cipher::Padding* line);
-    void offerLine(const std::u32string& note, const cipher::Outlook& outlook);
+    void writeEncryption(const std::u32string& note, const notes::Outlook& outlook,
+                         const notes::Padding* line);
+    void offerLine(const std::u32string& note, const notes::Outlook& outlook);
 
     // Decrypt Text.
-    void askAboutDecryption(const cipher::DecryptionOutlook& outlook);
-    void writeDecryptionOfferingWithout(const cipher::DecryptionOutlook& outlook);
-    void writeDecryptionWithoutPickedUp(const cipher::DecryptionOutlook& outlook);
+    void askAboutDecryption(const notes::DecryptionOutlook& outlook);
+    void writeDecryptionOfferingWithout(const notes::DecryptionOutlook& outlook);
+    void writeDecryptionWithoutPickedUp(const notes::DecryptionOutlook& outlook);
     // Writes the decrypted note; where the offer's line came off, first the
     // text with it, then without, so that Ctrl+Z shows it.
-    void writeDecryption(const cipher::DecryptedNote& decrypted, const QString& note);
+    void writeDecryption(const notes::DecryptedNote& decrypted, const QString& note);
 
     // The live line, which says what Encrypt Text will do.
     void showOutlook();
@@ -72,7 +72,7 @@ class Form1 : public QMainWindow {
     QMenu* mnuFile = nullptr;
     QAction* mnuET = nullptr;
     QAction* mnuDT = nullptr;
-    NoteBar* noteBar = nullptr;
+    StatusLine* statusLine = nullptr;
     LiveNote* liveNote = nullptr;
     // Set while a command writes, whose own note then stays in view.
     bool writingResult = false;

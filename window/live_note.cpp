@@ -4,9 +4,9 @@
 #include <QTextDocument>
 #include <algorithm>
 
-#include "cipher/character_codes.h"
 #include "note_edit.h"
 #include "note_text.h"
+#include "notes/character_codes.h"
 
 namespace {
 
@@ -22,7 +22,7 @@ QTextCursor markOf(QTextDocument& document, int from, int to) {
 LiveNote::LiveNote(const cipher::TextCipher& textCipher, NoteEdit& textArea)
     : QObject(&textArea), cipher(textCipher), note(textArea) {
     QTextDocument& document = *note.document();
-    tally = cipher::NoteTally(cipher, readNote(note));
+    tally = notes::NoteTally(cipher, readNote(note));
     coded = tally.needsCodes();
     mark(document.firstBlock(), document.lastBlock(), true);
     connect(&document, &QTextDocument::contentsChange, this, &LiveNote::contentsChanged);
@@ -36,9 +36,9 @@ void LiveNote::contentsChanged(int position, int /*removed*/, int added) {
         document.findBlock(std::min(position + added, document.characterCount() - 1));
     const int blocks = last.blockNumber() - first.blockNumber() + 1;
     const int before = blocks - (document.blockCount() - static_cast<int>(tally.lineCount()));
-    std::vector<cipher::LineTally> lines;
+    std::vector<notes::LineTally> lines;
     for (QTextBlock block = first; block.isValid(); block = block.next()) {
-        lines.push_back(cipher::tallyLine(cipher, blockText(block)));
+        lines.push_back(notes::tallyLine(cipher, blockText(block)));
         if (block == last) {
             break;
         }
@@ -69,7 +69,7 @@ void LiveNote::mark(const QTextBlock& first, const QTextBlock& last, bool whole)
     }
     for (QTextBlock block = from; block.isValid(); block = block.next()) {
         for (const auto& [runFrom, runTo] : runsIn(block, [this](char32_t character) {
-                 return cipher::travelsAsCode(cipher, character, coded);
+                 return notes::travelsAsCode(cipher, character, coded);
              })) {
             marks.append(markOf(document, runFrom, runTo));
         }

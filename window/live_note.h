@@ -4,8 +4,8 @@
 #include <QObject>
 #include <QTextBlock>
 
-#include "cipher/note_tally.h"
-#include "cipher/outlook.h"
+#include "notes/note_tally.h"
+#include "notes/outlook.h"
 
 class NoteEdit;
 
@@ -25,7 +25,7 @@ class LiveNote : public QObject {
     LiveNote(const cipher::TextCipher& textCipher, NoteEdit& textArea);
 
     // What Encrypt Text would do with the text as it stands.
-    cipher::Outlook outlook() const { return tally.outlook(cipher); }
+    notes::Outlook outlook() const { return tally.outlook(cipher); }
 
   signals:
     // The text changed, and the counts and marks follow it.
@@ -38,6 +38,6 @@ class LiveNote : public QObject {
 
     const cipher::TextCipher& cipher;
     NoteEdit& note;
-    cipher::NoteTally tally;
+    notes::NoteTally tally;
     bool coded = false;
 };

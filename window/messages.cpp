@@ -30,10 +30,10 @@ QString Messages::unchanged() {
 }
 
 // "12 spaces and 2 other characters (a, 5)".
-QString Messages::additions(const cipher::Padding& line) {
+QString Messages::additions(const notes::Padding& line) {
     std::u32string others;
     for (char32_t character : line.characters) {
-        if (character != cipher::kPaddingCharacter &&
+        if (character != notes::kPaddingCharacter &&
             others.find(character) == std::u32string::npos) {
             others += character;
         }
@@ -54,12 +54,12 @@ QString Messages::additions(const cipher::Padding& line) {
            listed;
 }
 
-QString Messages::codes(const cipher::CodedCharacters& codes) {
+QString Messages::codes(const notes::CodedCharacters& codes) {
     return tr("%Ln characters travel as codes: %1.", nullptr, plural(codes.count))
         .arg(codedCharacterList(codes));
 }
 
-QString Messages::tooLong(Command command, const cipher::TextLength& length) {
+QString Messages::tooLong(Command command, const notes::TextLength& length) {
     QString message =
         tr("This text is too long for %1: the cipher takes at most %2 characters at a time, and "
            "this text has %3, %4 too many.")
@@ -104,7 +104,7 @@ QString byChance() {
 
 }  // namespace
 
-QString Messages::paddingOffer(const cipher::Padding& line) {
+QString Messages::paddingOffer(const notes::Padding& line) {
     return byChance() + "\n\n" +
            tr("Adding a line of %1 at the end lets it encrypt. Decrypt Text takes that line off "
               "again and gives the text back whole.")
@@ -129,7 +129,7 @@ QString decryptAnyway() {
 }
 
 // "1 space and 1 line break at the end".
-QString endSpace(const cipher::EndSpace& space, const QString& where) {
+QString endSpace(const notes::EndSpace& space, const QString& where) {
     QStringList kinds;
     if (space.spaces != 0) {
         kinds << Messages::tr("%Ln spaces", nullptr, plural(space.spaces));
@@ -147,7 +147,7 @@ QString endSpace(const cipher::EndSpace& space, const QString& where) {
 
 // "1 tab at the start, 2 characters that no cipher text has (line break (2))
 // and 2 spaces at the end".
-QString Messages::pickedUpList(const cipher::PickedUp& picked) {
+QString Messages::pickedUpList(const notes::PickedUp& picked) {
     QStringList parts;
     if (picked.atStart.any()) {
         parts << endSpace(picked.atStart, tr("%1 at the start"));
@@ -164,8 +164,8 @@ QString Messages::pickedUpList(const cipher::PickedUp& picked) {
     return parts.isEmpty() ? last : tr("%1 and %2").arg(parts.join(", "), last);
 }
 
-QString Messages::decryptionQuestion(const cipher::DecryptionOutlook& outlook) {
-    using Verdict = cipher::DecryptionOutlook::Verdict;
+QString Messages::decryptionQuestion(const notes::DecryptionOutlook& outlook) {
+    using Verdict = notes::DecryptionOutlook::Verdict;
     switch (outlook.verdict) {
         case Verdict::NotACipherText:
             return tr("This looks like an ordinary text, not a cipher text: it reads like text, "
@@ -189,8 +189,8 @@ QString Messages::decryptionQuestion(const cipher::DecryptionOutlook& outlook) {
     }
 }
 
-QString Messages::lostCharactersProblem(const cipher::DecryptionOutlook& outlook) {
-    const cipher::DecryptedNote& decrypted = outlook.decrypted;
+QString Messages::lostCharactersProblem(const notes::DecryptionOutlook& outlook) {
+    const notes::DecryptedNote& decrypted = outlook.decrypted;
     if (!outlook.readsLikeText) {
         return tr("This does not decrypt into text: %Ln groups of its digits stand for no "
                   "character, and the rest does not read like text. It is most likely not a text "
@@ -212,7 +212,7 @@ QString Messages::lostCharactersProblem(const cipher::DecryptionOutlook& outlook
            "\n\n" + decryptAnyway();
 }
 
-QString Messages::straysProblem(const cipher::DecryptionOutlook& outlook) {
+QString Messages::straysProblem(const notes::DecryptionOutlook& outlook) {
     return tr("This text holds %Ln characters that no cipher text has: %1.", nullptr,
               plural(outlook.strays.withLineBreaks()))
                .arg(strayCharacterList(outlook.strays)) +
@@ -224,7 +224,7 @@ QString Messages::straysProblem(const cipher::DecryptionOutlook& outlook) {
            decryptAnyway();
 }
 
-QString Messages::paddingCaption(const cipher::Padding& line) {
+QString Messages::paddingCaption(const notes::Padding& line) {
     if (line.others() == 0) {
         return tr("&Add a line of %Ln spaces at the end", nullptr, plural(line.spaces()));
     }
@@ -252,7 +252,7 @@ QString Messages::keepCaption() {
     return tr("Keep the Text");
 }
 
-QString Messages::encrypted(const cipher::CodedCharacters& codes, const cipher::Padding* line) {
+QString Messages::encrypted(const notes::CodedCharacters& codes, const notes::Padding* line) {
     QString note = line == nullptr
                        ? tr("Encrypted.")
                        : tr("Encrypted, with a line of %1 added at the end.").arg(additions(*line));
@@ -266,7 +266,7 @@ QString Messages::encrypted(const cipher::CodedCharacters& codes, const cipher::
 }
 
 // Codes, marks and line breaks that may not be real, after the first sentence.
-QString Messages::whatDecryptingDid(const cipher::DecryptedNote& decrypted) {
+QString Messages::whatDecryptingDid(const notes::DecryptedNote& decrypted) {
     QString note;
     if (decrypted.codes != 0) {
         note += ' ' + tr("%Ln codes were read back as their characters.", nullptr,
@@ -292,7 +292,7 @@ const char* const kNoText = QT_TRANSLATE_NOOP("Messages", "This result does not 
 
 // "Decrypted, with 2 line breaks put back. 3 codes were read back ..."
 // and how Ctrl+Z undoes it.
-QString Messages::decryptedNote(const cipher::DecryptedNote& decrypted, const QString& first,
+QString Messages::decryptedNote(const notes::DecryptedNote& decrypted, const QString& first,
                                 const QString& undone) {
     QString note = first + whatDecryptingDid(decrypted);
     if (!decrypted.offeredLine.empty()) {
@@ -304,15 +304,15 @@ QString Messages::decryptedNote(const cipher::DecryptedNote& decrypted, const QS
     return note + ' ' + tr("Ctrl+Z %1.").arg(undone);
 }
 
-QString Messages::decryptedSentence(const cipher::DecryptedNote& decrypted) {
+QString Messages::decryptedSentence(const notes::DecryptedNote& decrypted) {
     return decrypted.lineBreaks == 0 ? tr("Decrypted.")
                                      : tr("Decrypted, with %Ln line breaks put back.", nullptr,
                                           plural(decrypted.lineBreaks));
 }
 
-QString Messages::decrypted(const cipher::DecryptionOutlook& outlook) {
-    using Verdict = cipher::DecryptionOutlook::Verdict;
-    const cipher::DecryptedNote& decrypted = outlook.decrypted;
+QString Messages::decrypted(const notes::DecryptionOutlook& outlook) {
+    using Verdict = notes::DecryptionOutlook::Verdict;
+    const notes::DecryptedNote& decrypted = outlook.decrypted;
     if (outlook.verdict == Verdict::DecryptsDespitePickedUp) {
         QString note = tr("Likely garbled: the cipher text held %Ln characters that no cipher text "
                           "has (%1).",
@@ -330,8 +330,8 @@ QString Messages::decrypted(const cipher::DecryptionOutlook& outlook) {
     return decryptedNote(decrypted, decryptedSentence(decrypted), tr("restores the cipher text"));
 }
 
-QString Messages::decryptedAnyway(const cipher::DecryptionOutlook& outlook) {
-    const cipher::DecryptedNote& decrypted = outlook.decrypted;
+QString Messages::decryptedAnyway(const notes::DecryptionOutlook& outlook) {
+    const notes::DecryptedNote& decrypted = outlook.decrypted;
     if (!outlook.readsLikeText) {
         const QString first = decrypted.lineBreaks == 0
                                   ? tr("Decrypted at your word.")
@@ -343,8 +343,8 @@ QString Messages::decryptedAnyway(const cipher::DecryptionOutlook& outlook) {
     return decryptedNote(decrypted, decryptedSentence(decrypted), tr("restores the cipher text"));
 }
 
-QString Messages::decryptedWithoutPickedUp(const cipher::DecryptedNote& decrypted,
-                                           const cipher::PickedUp& picked) {
+QString Messages::decryptedWithoutPickedUp(const notes::DecryptedNote& decrypted,
+                                           const notes::PickedUp& picked) {
     QString note =
         tr("Decrypted without what the cipher text had picked up: %1.").arg(pickedUpList(picked));
     if (decrypted.lineBreaks != 0) {
@@ -353,9 +353,9 @@ QString Messages::decryptedWithoutPickedUp(const cipher::DecryptedNote& decrypte
     return decryptedNote(decrypted, note, tr("restores the cipher text as it was"));
 }
 
-QString Messages::outlook(const cipher::Outlook& outlook) {
-    using Verdict = cipher::Outlook::Verdict;
-    const cipher::TextLength& length = outlook.length;
+QString Messages::outlook(const notes::Outlook& outlook) {
+    using Verdict = notes::Outlook::Verdict;
+    const notes::TextLength& length = outlook.length;
     const bool coded = outlook.codes.any();
     const QString counted = coded ? tr("(a line break counts as two, a code as its length)")
                                   : tr("(a line break counts as two)");

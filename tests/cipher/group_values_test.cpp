@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "cipher/detail/group_values.h"
+#include "cipher/group_values.h"
 
 #include <gtest/gtest.h>
 
@@ -7,8 +7,8 @@
 
 namespace {
 
-using cipher::detail::groupValues;
-using cipher::detail::groupValuesOneByOne;
+using cipher::groupValues;
+using cipher::groupValuesOneByOne;
 
 std::string randomDigits(std::size_t groups, std::mt19937& random) {
     std::bernoulli_distribution one(0.5);
@@ -24,7 +24,7 @@ TEST(GroupValues, ReadsEachGroupMostSignificantDigitFirst) {
                                   "0000001"
                                   "1111111"
                                   "0101010"),
-              (cipher::detail::GroupValues{64, 1, 127, 42}));
+              (cipher::GroupValues{64, 1, 127, 42}));
     EXPECT_TRUE(groupValuesOneByOne("").empty());
 }
 

@@ -3,10 +3,10 @@
 
 #include <vector>
 
-#include "cipher/character_codes.h"
-#include "cipher/offered_line.h"
-#include "cipher/padding.h"
 #include "cipher/zero_groups.h"
+#include "notes/character_codes.h"
+#include "notes/offered_line.h"
+#include "notes/padding.h"
 
 namespace samples {
 
@@ -69,12 +69,12 @@ const std::u32string& outsideCharacters() {
 }
 
 std::u32string encryptable(const cipher::TextCipher& cipher, const std::u32string& note) {
-    std::u32string coded = cipher::withCodes(cipher, note);
+    std::u32string coded = notes::withCodes(cipher, note);
     if (cipher::encrypts(cipher, coded)) {
         return coded;
     }
-    const auto line = cipher::offeredLine(cipher, coded);
-    return line ? coded + cipher::additionOf(*line) : std::u32string();
+    const auto line = notes::offeredLine(cipher, coded);
+    return line ? coded + notes::additionOf(*line) : std::u32string();
 }
 
 std::u32string cipherTextOf(const cipher::TextCipher& cipher, const std::u32string& note) {
@@ -86,7 +86,7 @@ std::u32string encryptableWithoutCodes(const cipher::TextCipher& cipher,
     if (cipher::encrypts(cipher, text)) {
         return text;
     }
-    const auto padding = cipher::paddingToEncrypt(cipher, text);
+    const auto padding = notes::paddingToEncrypt(cipher, text);
     return padding ? text + padding->characters : std::u32string();
 }
 

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <random>
 
-#include "cipher/decrypted_note.h"
+#include "notes/decrypted_note.h"
 #include "real_notes.h"
 #include "sample_texts.h"
 
@@ -51,7 +51,7 @@ std::string_view wrongInputName(WrongInput kind) {
 }
 
 std::u32string decryptedAnyway(const cipher::TextCipher& cipher, std::u32string_view text) {
-    return cipher::decryptNote(cipher, text).text;
+    return notes::decryptNote(cipher, text).text;
 }
 
 std::u32string wrongInputFor(const cipher::TextCipher& cipher, WrongInput kind,

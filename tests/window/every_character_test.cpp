@@ -6,9 +6,9 @@
 #include <QtTest>
 #include <memory>
 
-#include "cipher/character_codes.h"
-#include "cipher/decrypted_note.h"
 #include "cipher/text_cipher.h"
+#include "notes/character_codes.h"
+#include "notes/decrypted_note.h"
 #include "real_notes.h"
 #include "window_driver.h"
 
@@ -108,7 +108,7 @@ void EveryCharacterTest::notesComeBackExactly() {
     const int undoSteps = decrypt();
     QVERIFY2(!driver->lastMessage().shown, qPrintable(driver->lastMessage().text));
     QCOMPARE(readNote(*driver->note()), typed);
-    const std::size_t codeCount = cipher::codedCharacters(cipher, typed).count;
+    const std::size_t codeCount = notes::codedCharacters(cipher, typed).count;
     const QString read =
         codeCount == 1 ? QString("1 code was read back as its character.")
                        : QString("%1 codes were read back as their characters.").arg(codeCount);

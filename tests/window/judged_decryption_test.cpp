@@ -9,9 +9,9 @@
 #include <memory>
 
 #include "cipher/text_cipher.h"
-#include "note_label.h"
 #include "real_notes.h"
 #include "sample_texts.h"
+#include "status_label.h"
 #include "window_driver.h"
 #include "wrong_inputs.h"
 
@@ -53,7 +53,7 @@ class JudgedDecryptionTest : public QObject {
   private:
     // The start of the note that the line below the text shows.
     QString visibleNote() const {
-        return driver->window().findChild<NoteLabel*>("lblStatus")->shown();
+        return driver->window().findChild<StatusLabel*>("lblStatus")->shown();
     }
 
     std::unique_ptr<WindowDriver> driver;

@@ -7,13 +7,13 @@
 #include <memory>
 #include <random>
 
-#include "cipher/character_codes.h"
-#include "cipher/outlook.h"
 #include "cipher/text_cipher.h"
 #include "messages.h"
 #include "note_edit.h"
-#include "note_label.h"
 #include "note_text.h"
+#include "notes/character_codes.h"
+#include "notes/outlook.h"
+#include "status_label.h"
 #include "window_driver.h"
 
 namespace {
@@ -324,12 +324,12 @@ void LiveLineTest::lineAndMarksFollowEveryKindOfEdit() {
                 break;
         }
         const std::u32string text = readNote(note);
-        const bool coded = cipher::needsCodes(cipher, text);
+        const bool coded = notes::needsCodes(cipher, text);
         const QList<Run> wanted = runsOf(*note.document(), [&cipher, coded](char32_t character) {
-            return cipher::travelsAsCode(cipher, character, coded);
+            return notes::travelsAsCode(cipher, character, coded);
         });
         QCOMPARE(markedRuns(note), wanted);
-        QCOMPARE(driver->status(), Messages::outlook(cipher::outlookOf(cipher, text)));
+        QCOMPARE(driver->status(), Messages::outlook(notes::outlookOf(cipher, text)));
     }
 }
 
@@ -376,7 +376,7 @@ void LiveLineTest::aNoteTooLongForTheLineCanBeReadWhole() {
     }
     driver->paste(many);
     driver->settle();
-    auto* label = driver->window().findChild<NoteLabel*>("lblStatus");
+    auto* label = driver->window().findChild<StatusLabel*>("lblStatus");
     // The line spans the window, less its margins, and shows the longest
     // start of the note that fits in two lines, cut after a word.
     QCOMPARE(label->geometry(), label->parentWidget()->rect().adjusted(4, 2, -4, -2));

@@ -10,14 +10,13 @@
 
 namespace {
 
-cipher::Padding padding(std::size_t spaces, const std::u32string& others) {
+notes::Padding padding(std::size_t spaces, const std::u32string& others) {
     return {std::u32string(spaces, U' ') + others};
 }
 
 // Tabs and then É, as the cipher lists them: in order of first appearance.
-cipher::OutsideCharacters strays(std::size_t tabs, std::size_t accents,
-                                 std::size_t lineBreaks = 0) {
-    cipher::OutsideCharacters characters{tabs + accents, lineBreaks, {}};
+notes::OutsideCharacters strays(std::size_t tabs, std::size_t accents, std::size_t lineBreaks = 0) {
+    notes::OutsideCharacters characters{tabs + accents, lineBreaks, {}};
     if (tabs != 0) {
         characters.kinds.push_back({U'\t', tabs});
     }
@@ -28,8 +27,8 @@ cipher::OutsideCharacters strays(std::size_t tabs, std::size_t accents,
 }
 
 // ß and then tabs, as they travel as codes.
-cipher::CodedCharacters coded(std::size_t sharpS, std::size_t tabs) {
-    cipher::CodedCharacters codes{sharpS + tabs, 6 * sharpS + 3 * tabs, {}};
+notes::CodedCharacters coded(std::size_t sharpS, std::size_t tabs) {
+    notes::CodedCharacters codes{sharpS + tabs, 6 * sharpS + 3 * tabs, {}};
     if (sharpS != 0) {
         codes.kinds.push_back({U'ß', sharpS, U"&szlig;"});
     }
@@ -39,10 +38,10 @@ cipher::CodedCharacters coded(std::size_t sharpS, std::size_t tabs) {
     return codes;
 }
 
-cipher::DecryptedNote decrypted(std::size_t lineBreaks = 0, std::size_t marks = 0,
-                                std::size_t codes = 0, const std::u32string& offeredLine = U"",
-                                bool certain = true) {
-    cipher::DecryptedNote note;
+notes::DecryptedNote decrypted(std::size_t lineBreaks = 0, std::size_t marks = 0,
+                               std::size_t codes = 0, const std::u32string& offeredLine = U"",
+                               bool certain = true) {
+    notes::DecryptedNote note;
     note.lineBreaks = lineBreaks;
     note.marks = marks;
     note.codes = codes;
@@ -51,12 +50,12 @@ cipher::DecryptedNote decrypted(std::size_t lineBreaks = 0, std::size_t marks = 
     return note;
 }
 
-using DecryptVerdict = cipher::DecryptionOutlook::Verdict;
+using DecryptVerdict = notes::DecryptionOutlook::Verdict;
 
-cipher::DecryptionOutlook decryption(DecryptVerdict verdict, const cipher::DecryptedNote& note,
-                                     bool readsLikeText = true,
-                                     const cipher::OutsideCharacters& strayCharacters = {}) {
-    cipher::DecryptionOutlook outlook;
+notes::DecryptionOutlook decryption(DecryptVerdict verdict, const notes::DecryptedNote& note,
+                                    bool readsLikeText = true,
+                                    const notes::OutsideCharacters& strayCharacters = {}) {
+    notes::DecryptionOutlook outlook;
     outlook.verdict = verdict;
     outlook.decrypted = note;
     outlook.readsLikeText = readsLikeText;
@@ -66,10 +65,10 @@ cipher::DecryptionOutlook decryption(DecryptVerdict verdict, const cipher::Decry
 
 // Picked up: white space at the ends, line breaks and tabs inside; with a
 // decryption without them.
-cipher::DecryptionOutlook pickedUp(const cipher::EndSpace& atStart, const cipher::EndSpace& atEnd,
-                                   const cipher::OutsideCharacters& inside,
-                                   const cipher::DecryptedNote& without) {
-    cipher::DecryptionOutlook outlook = decryption(DecryptVerdict::PickedUp, {}, false, inside);
+notes::DecryptionOutlook pickedUp(const notes::EndSpace& atStart, const notes::EndSpace& atEnd,
+                                  const notes::OutsideCharacters& inside,
+                                  const notes::DecryptedNote& without) {
+    notes::DecryptionOutlook outlook = decryption(DecryptVerdict::PickedUp, {}, false, inside);
     outlook.pickedUp.atStart = atStart;
     outlook.pickedUp.atEnd = atEnd;
     outlook.pickedUp.inside = inside;
@@ -78,20 +77,19 @@ cipher::DecryptionOutlook pickedUp(const cipher::EndSpace& atStart, const cipher
 }
 
 // The note after Decrypt Without Them.
-QString decryptedWithout(const cipher::EndSpace& atStart, const cipher::EndSpace& atEnd,
-                         const cipher::OutsideCharacters& inside,
-                         const cipher::DecryptedNote& without) {
-    cipher::PickedUp picked;
+QString decryptedWithout(const notes::EndSpace& atStart, const notes::EndSpace& atEnd,
+                         const notes::OutsideCharacters& inside,
+                         const notes::DecryptedNote& without) {
+    notes::PickedUp picked;
     picked.atStart = atStart;
     picked.atEnd = atEnd;
     picked.inside = inside;
     return Messages::decryptedWithoutPickedUp(without, picked);
 }
 
-cipher::Outlook outlook(std::size_t length, cipher::Outlook::Verdict verdict,
-                        std::optional<cipher::Padding> line = {},
-                        cipher::CodedCharacters codes = {}) {
-    cipher::Outlook outlook;
+notes::Outlook outlook(std::size_t length, notes::Outlook::Verdict verdict,
+                       std::optional<notes::Padding> line = {}, notes::CodedCharacters codes = {}) {
+    notes::Outlook outlook;
     outlook.length = {length, 0, codes.addedLength};
     outlook.verdict = verdict;
     outlook.padding = std::move(line);
@@ -113,7 +111,7 @@ class MessagesTest : public QObject {
 };
 
 void MessagesTest::readsAsWritten_data() {
-    using Verdict = cipher::Outlook::Verdict;
+    using Verdict = notes::Outlook::Verdict;
     QTest::addColumn<QString>("shown");
     QTest::addColumn<QString>("expected");
     const auto row = [](const char* name, const QString& shown, const QString& expected) {
@@ -136,7 +134,7 @@ void MessagesTest::readsAsWritten_data() {
 
     row("encrypted, whole", Messages::encrypted({}, nullptr),
         "Encrypted. Decrypt Text brings the text back whole. Ctrl+Z restores the text.");
-    const cipher::Padding added = padding(3, U".");
+    const notes::Padding added = padding(3, U".");
     row("encrypted, with a line", Messages::encrypted({}, &added),
         "Encrypted, with a line of 3 spaces and 1 other character (.) added at the end. Decrypt "
         "Text takes that line off and brings the text back whole. Ctrl+Z restores the text.");
@@ -148,7 +146,7 @@ void MessagesTest::readsAsWritten_data() {
         "characters travel as codes: ß as &szlig; (2), tab as &#9;. Decrypt Text takes that line "
         "off and brings the text back whole. Ctrl+Z restores the text.");
 
-    const auto decrypts = [](const cipher::DecryptedNote& note) {
+    const auto decrypts = [](const notes::DecryptedNote& note) {
         return decryption(DecryptVerdict::Decrypts, note);
     };
     row("decrypted", Messages::decrypted(decrypts(decrypted())),
@@ -166,7 +164,7 @@ void MessagesTest::readsAsWritten_data() {
         Messages::decrypted(decryption(DecryptVerdict::DecryptsIntoNoText, decrypted(), false)),
         "This result does not read like text. Decrypted. Ctrl+Z brings back what was there.");
 
-    const auto anywayNote = [](const cipher::DecryptedNote& note, bool text) {
+    const auto anywayNote = [](const notes::DecryptedNote& note, bool text) {
         return Messages::decryptedAnyway(decryption(DecryptVerdict::CannotComeBack, note, text));
     };
     row("anyway, 1,234 line breaks and 1 mark", anywayNote(decrypted(1234, 1), true),
@@ -188,8 +186,8 @@ void MessagesTest::readsAsWritten_data() {
         "back. 2 characters could not come back and are marked �. Ctrl+Z brings back what was "
         "there.");
 
-    const auto despite = [](const cipher::OutsideCharacters& held, bool offer) {
-        cipher::DecryptionOutlook outlook =
+    const auto despite = [](const notes::OutsideCharacters& held, bool offer) {
+        notes::DecryptionOutlook outlook =
             decryption(DecryptVerdict::DecryptsDespitePickedUp, decrypted(), true, held);
         if (offer) {
             outlook.withoutPickedUp = decrypted();
@@ -284,8 +282,8 @@ void MessagesTest::readsAsWritten_data() {
 
     const QString anyway =
         "Decrypt Anyway decrypts everything else and puts � where a character cannot come back.";
-    const auto question = [](DecryptVerdict verdict, const cipher::DecryptedNote& note,
-                             bool text = true, const cipher::OutsideCharacters& held = {}) {
+    const auto question = [](DecryptVerdict verdict, const notes::DecryptedNote& note,
+                             bool text = true, const notes::OutsideCharacters& held = {}) {
         return Messages::decryptionQuestion(decryption(verdict, note, text, held));
     };
     row("question, not a cipher text", question(DecryptVerdict::NotACipherText, decrypted(), false),

@@ -3,14 +3,14 @@
 #include <QtTest>
 #include <memory>
 
-#include "cipher/character_codes.h"
-#include "cipher/offered_line.h"
-#include "cipher/outlook.h"
-#include "cipher/outside_characters.h"
-#include "cipher/padding.h"
-#include "cipher/recovered_text.h"
 #include "cipher/text_cipher.h"
 #include "cipher/zero_groups.h"
+#include "notes/character_codes.h"
+#include "notes/offered_line.h"
+#include "notes/outlook.h"
+#include "notes/outside_characters.h"
+#include "notes/padding.h"
+#include "notes/recovered_text.h"
 #include "sample_texts.h"
 #include "window_driver.h"
 
@@ -90,12 +90,12 @@ void OffersTest::addsALineWhenAltAIsPressedAndDecryptTakesItOff() {
     QFETCH(QString, caption);
     driver->paste(text);
     const std::u32string note = readNote(*driver->note());
-    const cipher::Outlook outlook = cipher::outlookOf(cipher, note);
-    QCOMPARE(outlook.verdict, cipher::Outlook::Verdict::NeedsPadding);
+    const notes::Outlook outlook = notes::outlookOf(cipher, note);
+    QCOMPARE(outlook.verdict, notes::Outlook::Verdict::NeedsPadding);
     if (!outlook.padding) {
         QFAIL("Encrypt Text offers no line for this text");
     }
-    const std::u32string added = cipher::additionOf(*outlook.padding);
+    const std::u32string added = notes::additionOf(*outlook.padding);
 
     driver->answerNextMessage(Qt::Key_A, Qt::AltModifier);
     driver->press(Qt::Key_E);
@@ -105,7 +105,7 @@ void OffersTest::addsALineWhenAltAIsPressedAndDecryptTakesItOff() {
         QCOMPARE(driver->lastMessage().buttons.first(), caption);
     }
     const QString cipherText = driver->note()->toPlainText();
-    QCOMPARE(cipherText, toQString(cipher.encryptText(cipher::withCodes(cipher, note) + added)));
+    QCOMPARE(cipherText, toQString(cipher.encryptText(notes::withCodes(cipher, note) + added)));
     QVERIFY2(driver->status().startsWith("Encrypted, with a line of "),
              qPrintable(driver->status()));
 
@@ -184,7 +184,7 @@ void OffersTest::decryptsAnywayWhenAltAIsPressed() {
     QVERIFY(driver->lastMessage().shown);
     QCOMPARE(driver->lastMessage().buttons.first(), QString("Decrypt &Anyway"));
     std::u32string expected = plain;
-    expected[6] = cipher::kReplacementCharacter;  // the tab
+    expected[6] = notes::kReplacementCharacter;  // the tab
     QCOMPARE(readNote(*driver->note()), expected);
     QCOMPARE(driver->status(),
              "Decrypted, with 1 line break put back. 1 character could not come back and is "

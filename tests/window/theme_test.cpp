@@ -9,8 +9,8 @@
 #include <memory>
 #include <random>
 
-#include "note_bar.h"
-#include "note_label.h"
+#include "status_label.h"
+#include "status_line.h"
 #include "window_driver.h"
 
 namespace {
@@ -31,7 +31,7 @@ int lineCount(const QLabel& label, const QString& text) {
     return lines;
 }
 
-int shownHeight(const NoteLabel& label) {
+int shownHeight(const StatusLabel& label) {
     const QRect room(0, 0, label.contentsRect().width(), 1 << 20);
     return label.fontMetrics().boundingRect(room, Qt::TextWordWrap, label.shown()).height();
 }
@@ -69,7 +69,7 @@ class ThemeTest : public QObject {
     void aLongNoteIsCutAfterTheLastWordThatLeavesRoomForTheEllipsis();
 
   private:
-    NoteLabel& label() { return *driver->window().findChild<NoteLabel*>("lblStatus"); }
+    StatusLabel& label() { return *driver->window().findChild<StatusLabel*>("lblStatus"); }
     void expectTwoWholeLines();
     void expectWindowPinned();
 
@@ -96,13 +96,13 @@ void ThemeTest::initTestCase() {
 // Notes of growing length, from one line to more than two: one that takes
 // two lines shows whole, a longer one shows the two lines that fit.
 void ThemeTest::expectTwoWholeLines() {
-    NoteBar& bar = *driver->window().findChild<NoteBar*>();
+    StatusLine& bar = *driver->window().findChild<StatusLine*>();
     QString note = "Note";
     bool sawTwoLines = false;
     bool sawCut = false;
     for (int word = 1; word < 500 && !sawCut; ++word) {
         note += QString(" word%1").arg(word);
-        bar.setNote(note);
+        bar.setMessage(note);
         driver->settle();
         const int lines = lineCount(label(), note);
         QVERIFY2(shownHeight(label()) <= label().contentsRect().height(),
@@ -164,7 +164,7 @@ void ThemeTest::aLongNoteIsCutAfterTheLastWordThatLeavesRoomForTheEllipsis() {
             words << pool[static_cast<qsizetype>(random() % pool.size())];
         }
         const QString note = words.join(' ');
-        driver->window().findChild<NoteBar*>()->setNote(note);
+        driver->window().findChild<StatusLine*>()->setMessage(note);
         driver->settle();
         const QString shown = label().shown();
         QVERIFY2(shown.endsWith(QChar(0x2026)), qPrintable(shown));

@@ -17,7 +17,7 @@ import sys
 import tempfile
 import xml.etree.ElementTree as ElementTree
 
-CONTEXTS = {"CharacterNames", "Command", "Form1", "Messages", "NoteBar"}
+CONTEXTS = {"CharacterNames", "Command", "Form1", "Messages", "StatusLine"}
 
 
 def fail(message):

@@ -10,7 +10,7 @@
 #include <QWindow>
 #include <QtTest>
 
-#include "note_bar.h"
+#include "status_line.h"
 #include "translations.h"
 
 namespace {
@@ -96,7 +96,7 @@ QString WindowDriver::rawText() const {
 }
 
 QString WindowDriver::status() const {
-    return form->findChild<NoteBar*>()->note();
+    return form->findChild<StatusLine*>()->message();
 }
 
 QPushButton* WindowDriver::offer() const {

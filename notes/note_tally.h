@@ -1,0 +1,64 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <cstddef>
+#include <string_view>
+#include <vector>
+
+#include "cipher/group_values.h"
+#include "notes/character_codes.h"
+#include "notes/outlook.h"
+
+namespace cipher {
+class TextCipher;
+}
+
+namespace notes {
+
+// What the outlook needs to know of one line of a note (its text without
+// the line break), counted once, when the line changes.
+struct LineTally {
+    std::size_t characters = 0;
+    // Characters outside the alphabet.
+    std::size_t outside = 0;
+    std::size_t ampersands = 0;
+    // How its ampersands read (see character_codes.h).
+    AmpersandReading ampersandReading;
+    // What the codes of its characters outside the alphabet add.
+    std::size_t addedByOutsideCodes = 0;
+    // Some character has a plain form.
+    bool plainForms = false;
+    // Its characters outside the alphabet and its ampersands, each kind once
+    // in order of first appearance, as they would travel in a note that
+    // needs codes.
+    std::vector<CodedCharacter> kinds;
+    // Its alphabet positions as it stands, and with codes.
+    cipher::GroupValues positions;
+    cipher::GroupValues codedPositions;
+};
+
+// A line of a note holds no line break (carriage return + line feed).
+[[nodiscard]] LineTally tallyLine(const cipher::TextCipher& cipher, std::u32string_view line);
+
+// A note kept as the tallies of its lines, so that an edit recounts only the
+// lines it touches and the outlook adds up the rest.
+class NoteTally {
+  public:
+    NoteTally() = default;
+    NoteTally(const cipher::TextCipher& cipher, std::u32string_view note);
+
+    // Puts lines in place of `count` lines from line `first` on (0-based).
+    void replaceLines(std::size_t first, std::size_t count, std::vector<LineTally> lines);
+    [[nodiscard]] std::size_t lineCount() const { return lines.size(); }
+
+    [[nodiscard]] bool needsCodes() const;
+    // The same as outlookOf the note.
+    [[nodiscard]] Outlook outlook(const cipher::TextCipher& cipher) const;
+
+  private:
+    CodedCharacters codedCharacters() const;
+
+    std::vector<LineTally> lines;
+};
+
+}  // namespace notes

@@ -1,0 +1,61 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QHash>
+#include <QList>
+#include <QPixmap>
+#include <QStaticText>
+#include <QString>
+#include <QStringList>
+
+class QPainter;
+
+// The words of a note, each shaped once for a font and kept: the note
+// below the text changes with every keystroke, but most of its words do
+// not, and shaping text costs more than everything else a keystroke does.
+class StatusWords {
+  public:
+    // The font, colour and pixel ratio the words are drawn in; a change
+    // shapes them anew, and the note is to be wrapped again. Says whether
+    // they changed.
+    bool setStyle(const QFont& font, const QColor& colour, qreal pixelRatio);
+
+    // Wraps the note at its words into at most `lines` lines of this width,
+    // and keeps them to draw; returns them as they show. When the note takes
+    // more, the last line ends after the last of its words that leaves room
+    // for "…", and the "…" follows it.
+    QStringList wrap(const QString& note, int width, int lines);
+
+    // Draws kept line `line` from left, top, each word from a picture of it
+    // that is drawn once: a keystroke changes a word or two of the note.
+    void draw(QPainter& painter, qsizetype line, int left, int top);
+    qsizetype lineCount() const { return wrapped.size(); }
+
+  private:
+    struct Word {
+        QString text;
+        qreal width = 0;
+        QPixmap picture;
+    };
+    using Line = QList<Word>;
+
+    Word wordOf(const QString& text);
+    qreal lineWidth(const Line& line) const;
+    void endWithEllipsis(QList<Line>& lines, int width);
+    QStaticText& shaped(const QString& word);
+    qreal widthOf(const QString& word);
+    const QPixmap& picture(const QString& word);
+
+    QFont font;
+    qreal spaceWidth = 0;
+    QColor colour;
+    qreal pixelRatio = 1;
+    QHash<QString, QStaticText> words;
+    QHash<QString, qreal> widths;
+    QHash<QString, QPixmap> pictures;
+    // The lines of the note last wrapped: the next note mostly has the same
+    // words in the same places, which are then taken from here as they are.
+    QList<Line> wrapped;
+};
