@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <string_view>
+#include <string>
 #include <vector>
 
 #include "real_notes.h"
@@ -10,7 +10,7 @@ namespace samples {
 
 // The words of one language that composed notes are made of.
 struct NoteWords {
-    using Words = std::vector<std::u32string_view>;
+    using Words = std::vector<std::u32string>;
 
     Language language;
     Words shoppingHeadings;
@@ -38,7 +38,7 @@ struct NoteWords {
     Words steps;
 };
 
-// One set for each language.
+// One set for each language, read from tests/data/note_words/.
 const std::vector<NoteWords>& noteWords();
 
 }  // namespace samples

@@ -2,7 +2,7 @@
 #pragma once
 
 #include <span>
-#include <string_view>
+#include <string>
 
 #include "real_notes.h"
 
@@ -11,9 +11,10 @@ namespace samples {
 // A note written by hand, its line breaks written as line feeds.
 struct WrittenNote {
     Language language;
-    std::u32string_view text;
+    std::u32string text;
 };
 
+// Read from tests/data/written_notes/.
 std::span<const WrittenNote> writtenNotes();
 
 }  // namespace samples
