@@ -1,19 +1,24 @@
 // SPDX-License-Identifier: MIT
-// How judgeText does on the sample notes and on each kind of wrong input
-// (tests/support): a table of how many it judges text, not text and too
-// short, the real notes nearest each limit, every wrong input it takes for
-// text, how it does on short random texts, and how long judging the longest
-// text takes.
+// What Decrypt Text makes of the samples, through decryptionOutlookOf: the
+// genuine cipher texts of the real notes (tests/support) and of the notes of
+// passwords, keys and technical text (tests/data/judgement), each of them
+// slipped on the way and decrypted by mistake, and random alphabet texts;
+// every miss is listed, and how long judging and the whole outlook take.
 //
 // Usage: judgement_report
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <functional>
+#include <random>
 #include <string>
 #include <vector>
 
 #include "cipher/text_cipher.h"
+#include "judgement_samples.h"
+#include "notes/decryption_outlook.h"
 #include "notes/text_judgement.h"
+#include "notes/text_length.h"
 #include "real_notes.h"
 #include "sample_texts.h"
 #include "wrong_inputs.h"
@@ -21,6 +26,7 @@
 namespace {
 
 const cipher::TextCipher kCipher;
+using Verdict = notes::DecryptionOutlook::Verdict;
 
 std::string utf8(std::u32string_view text) {
     std::string bytes;
@@ -45,10 +51,10 @@ std::string utf8(std::u32string_view text) {
     return bytes;
 }
 
-// The text on one line, line breaks shown as ⏎, at most 70 characters.
+// The text on one line, line breaks shown as ⏎, at most 60 characters.
 std::string shown(std::u32string_view text) {
     std::u32string line;
-    for (std::size_t at = 0; at < text.size() && line.size() < 70; ++at) {
+    for (std::size_t at = 0; at < text.size() && line.size() < 60; ++at) {
         if (text[at] == U'\r' && at + 1 < text.size() && text[at + 1] == U'\n') {
             continue;
         }
@@ -57,115 +63,203 @@ std::string shown(std::u32string_view text) {
     return utf8(line);
 }
 
-struct Row {
-    std::size_t text = 0;
-    std::size_t notText = 0;
-    std::size_t tooShort = 0;
-
-    void count(const notes::TextJudgement& judgement) {
-        using enum notes::TextJudgement::Verdict;
-        switch (judgement.verdict) {
-            case ReadsLikeText:
-                ++text;
-                break;
-            case DoesNotReadLikeText:
-                ++notText;
-                break;
-            case TooShort:
-                ++tooShort;
-                break;
-        }
-    }
-    std::size_t judged() const { return text + notText; }
-};
-
-void printRow(const std::string& name, const Row& row, bool wantText) {
-    const std::size_t right = wantText ? row.text : row.notText;
-    std::printf("| %s | %zu | %zu | %zu | %zu | %.1f%% |\n", name.c_str(),
-                row.judged() + row.tooShort, row.text, row.notText, row.tooShort,
-                row.judged() == 0
-                    ? 0.0
-                    : 100.0 * static_cast<double>(right) / static_cast<double>(row.judged()));
-}
-
 double percent(std::size_t count, std::size_t total) {
     return total == 0 ? 0.0 : 100.0 * static_cast<double>(count) / static_cast<double>(total);
 }
 
-void printNearest(const char* what, std::vector<std::pair<double, std::u32string>> shares) {
-    std::sort(shares.begin(), shares.end(),
-              [](const auto& left, const auto& right) { return left.first > right.first; });
-    std::printf("\nReal notes with the highest %s:\n\n", what);
-    for (std::size_t index = 0; index < std::min<std::size_t>(5, shares.size()); ++index) {
-        std::printf("- %.0f%%: %s\n", shares[index].first, shown(shares[index].second).c_str());
+const char* verdictName(Verdict verdict) {
+    switch (verdict) {
+        case Verdict::Decrypts:
+            return "decrypts";
+        case Verdict::DecryptsIntoNoText:
+            return "decrypts into no text";
+        case Verdict::NotACipherText:
+            return "not a cipher text";
+        case Verdict::PickedUp:
+            return "picked up";
+        case Verdict::DecryptsDespitePickedUp:
+            return "decrypts despite picked up";
+        case Verdict::CutShort:
+            return "cut short";
+        case Verdict::CannotComeBack:
+            return "cannot come back";
+        case Verdict::TooLong:
+            return "too long";
+    }
+    return "?";
+}
+
+bool asks(Verdict verdict) {
+    return verdict == Verdict::NotACipherText || verdict == Verdict::PickedUp ||
+           verdict == Verdict::CutShort || verdict == Verdict::CannotComeBack;
+}
+
+struct SampleSet {
+    std::string name;
+    std::vector<std::u32string> notes;
+};
+
+std::vector<SampleSet> sampleSets() {
+    std::vector<SampleSet> sets;
+    for (const samples::Language language : samples::kLanguages) {
+        SampleSet set{"real notes, " + std::string(samples::languageName(language)), {}};
+        for (const samples::RealNote& note : samples::realNotes()) {
+            if (note.language == language) {
+                set.notes.push_back(note.text);
+            }
+        }
+        sets.push_back(std::move(set));
+    }
+    return sets;
+}
+
+SampleSet allRealNotes() {
+    SampleSet set{"real notes, all six languages", {}};
+    for (const samples::RealNote& note : samples::realNotes()) {
+        set.notes.push_back(note.text);
+    }
+    return set;
+}
+
+SampleSet technicalNotes() {
+    return {"passwords, keys and technical notes", samples::technicalNotes()};
+}
+
+void printMisses(const std::vector<std::string>& misses) {
+    for (std::size_t index = 0; index < std::min<std::size_t>(misses.size(), 12); ++index) {
+        std::printf("  - %s\n", misses[index].c_str());
+    }
+    if (misses.size() > 12) {
+        std::printf("  - and %zu more\n", misses.size() - 12);
     }
 }
 
-void reportRealNotes() {
-    Row all;
-    Row genuine;
-    Row cipherTexts;
-    std::vector<std::pair<double, std::u32string>> symbolShares;
-    std::vector<std::pair<double, std::u32string>> garbledShares;
-    std::printf("| Samples | Count | Reads like text | Does not | Too short | As wanted |\n");
-    std::printf("|---|---|---|---|---|---|\n");
-    for (const samples::Language language : samples::kLanguages) {
-        Row row;
-        for (const samples::RealNote& note : samples::realNotes()) {
-            if (note.language != language) {
+void reportGenuine(const std::vector<SampleSet>& sets) {
+    std::printf("| Genuine cipher texts of | Count | Decrypt quietly, exactly | False alarms |\n");
+    std::printf("|---|---|---|---|\n");
+    std::vector<std::string> misses;
+    std::vector<std::pair<double, std::u32string>> lowest;
+    for (const SampleSet& set : sets) {
+        std::size_t quiet = 0;
+        for (const std::u32string& note : set.notes) {
+            const auto outlook =
+                notes::decryptionOutlookOf(kCipher, samples::cipherTextOf(kCipher, note));
+            if (outlook.verdict == Verdict::Decrypts && outlook.decrypted.text == note) {
+                ++quiet;
+            } else {
+                misses.push_back(std::string(verdictName(outlook.verdict)) + ": " + shown(note));
+            }
+            const notes::TextJudgement judgement = notes::judgeText(note);
+            if (judgement.verdict != notes::TextJudgement::Verdict::TooShort) {
+                lowest.emplace_back(judgement.evidence, note);
+            }
+        }
+        std::printf("| %s | %zu | %zu | %zu |\n", set.name.c_str(), set.notes.size(), quiet,
+                    set.notes.size() - quiet);
+    }
+    std::printf("\nFalse alarms:\n");
+    printMisses(misses);
+    std::sort(lowest.begin(), lowest.end());
+    std::printf("\nJudged notes nearest the limit (evidence in nats, text above 0):\n");
+    for (std::size_t index = 0; index < std::min<std::size_t>(8, lowest.size()); ++index) {
+        std::printf("  - %.1f: %s\n", lowest[index].first, shown(lowest[index].second).c_str());
+    }
+}
+
+// Whether the text Decrypt Text is to judge, as a slipped cipher text
+// decrypts or as the note comes back, is long enough to be judged.
+bool judged(std::u32string_view text) {
+    return notes::judgeText(text).verdict != notes::TextJudgement::Verdict::TooShort;
+}
+
+void reportSlips(const std::vector<SampleSet>& sets) {
+    std::printf(
+        "\n| Cipher text | Of | Count | Judged | Told | Said cut short | Where and how many "
+        "right | Offered the way back |\n");
+    std::printf("|---|---|---|---|---|---|---|---|\n");
+    for (const samples::Slip slip : samples::kSlips) {
+        std::vector<std::string> misses;
+        for (const SampleSet& set : sets) {
+            std::size_t count = 0;
+            std::size_t judgedCount = 0;
+            std::size_t told = 0;
+            std::size_t cutShort = 0;
+            std::size_t rightCount = 0;
+            std::size_t offered = 0;
+            for (const std::u32string& note : set.notes) {
+                const std::u32string input =
+                    samples::slipped(samples::cipherTextOf(kCipher, note), slip);
+                if (input.empty()) {
+                    continue;
+                }
+                ++count;
+                const auto outlook = notes::decryptionOutlookOf(kCipher, input);
+                const bool lost = samples::losesCharacters(slip);
+                if (!judged(lost ? outlook.decrypted.text : note)) {
+                    continue;
+                }
+                ++judgedCount;
+                told += outlook.verdict != Verdict::Decrypts ? 1 : 0;
+                if (outlook.verdict == Verdict::CutShort) {
+                    ++cutShort;
+                    const notes::CutShort expected{slip == samples::Slip::LostLast
+                                                       ? notes::CutShort::Where::AtEnd
+                                                       : notes::CutShort::Where::AtStart,
+                                                   1};
+                    rightCount += *outlook.cutShort == expected ? 1 : 0;
+                }
+                const bool back =
+                    outlook.verdict == Verdict::PickedUp && outlook.withoutPickedUp->text == note;
+                offered += back ? 1 : 0;
+                if (lost ? outlook.verdict == Verdict::Decrypts : !back) {
+                    misses.push_back(std::string(verdictName(outlook.verdict)) + ": " +
+                                     shown(note));
+                }
+            }
+            std::printf(
+                "| %s | %s | %zu | %zu | %zu (%.1f%%) | %zu (%.1f%%) | %zu | %zu (%.1f%%) |\n",
+                std::string(samples::slipName(slip)).c_str(), set.name.c_str(), count, judgedCount,
+                told, percent(told, judgedCount), cutShort, percent(cutShort, judgedCount),
+                rightCount, offered, percent(offered, judgedCount));
+        }
+        std::printf("\n%s, missed (%s):\n", std::string(samples::slipName(slip)).c_str(),
+                    samples::losesCharacters(slip) ? "decrypted quietly" : "not offered");
+        printMisses(misses);
+        std::printf("\n");
+    }
+}
+
+void reportPlainText(const std::vector<SampleSet>& sets) {
+    std::printf(
+        "| Decrypted by mistake | Count (12 characters or more) | Asked about | Of which "
+        "\"not a cipher text\" |\n");
+    std::printf("|---|---|---|---|\n");
+    std::vector<std::string> misses;
+    for (const SampleSet& set : sets) {
+        std::size_t count = 0;
+        std::size_t asked = 0;
+        std::size_t notCipherText = 0;
+        for (const std::u32string& note : set.notes) {
+            if (notes::measureText(note).asTyped() < notes::kShortestJudgedText) {
                 continue;
             }
-            const notes::TextJudgement judgement = notes::judgeText(note.text);
-            row.count(judgement);
-            all.count(judgement);
-            symbolShares.emplace_back(percent(judgement.symbols, judgement.characters), note.text);
-            garbledShares.emplace_back(
-                percent(judgement.garbledCharacters, judgement.wordCharacters), note.text);
-            const std::u32string cipherText = samples::cipherTextOf(kCipher, note.text);
-            genuine.count(notes::judgeText(samples::decryptedAnyway(kCipher, cipherText)));
-            cipherTexts.count(notes::judgeText(cipherText));
-        }
-        printRow("real notes, " + std::string(samples::languageName(language)), row, true);
-    }
-    printRow("**real notes, all**", all, true);
-    printRow("their genuine decryptions", genuine, true);
-    printRow("their cipher texts", cipherTexts, false);
-    printNearest("share of symbols (limit 30%)", symbolShares);
-    printNearest("share of characters in garbled words (limit 50%)", garbledShares);
-}
-
-void reportWrongInputs() {
-    std::printf(
-        "\n| Wrong input | Count | Reads like text | Does not | Too short | As wanted | Input "
-        "reads like text |\n");
-    std::printf("|---|---|---|---|---|---|---|\n");
-    std::vector<std::u32string> takenForText;
-    for (const samples::WrongInput kind : samples::kWrongInputs) {
-        Row row;
-        std::size_t inputsText = 0;
-        const std::vector<samples::WrongSample> wrong = samples::wrongSamples(kCipher, kind);
-        for (const samples::WrongSample& sample : wrong) {
-            const notes::TextJudgement judgement = notes::judgeText(sample.decryption);
-            row.count(judgement);
-            if (judgement.readsLikeText()) {
-                takenForText.push_back(sample.decryption);
+            ++count;
+            const auto outlook = notes::decryptionOutlookOf(kCipher, note);
+            asked += asks(outlook.verdict) ? 1 : 0;
+            notCipherText += outlook.verdict == Verdict::NotACipherText ? 1 : 0;
+            if (!asks(outlook.verdict)) {
+                misses.push_back(std::string(verdictName(outlook.verdict)) + ": " + shown(note));
             }
-            inputsText += notes::judgeText(sample.input).readsLikeText() ? 1 : 0;
         }
-        const std::size_t right = row.notText;
-        std::printf("| %s | %zu | %zu | %zu | %zu | %.1f%% | %zu |\n",
-                    std::string(samples::wrongInputName(kind)).c_str(), wrong.size(), row.text,
-                    row.notText, row.tooShort, percent(right, row.judged()), inputsText);
+        std::printf("| %s | %zu | %zu (%.1f%%) | %zu |\n", set.name.c_str(), count, asked,
+                    percent(asked, count), notCipherText);
     }
-    std::printf("\nWrong inputs judged to read like text:\n\n");
-    for (const std::u32string& decryption : takenForText) {
-        std::printf("- %s\n", shown(decryption).c_str());
-    }
+    std::printf("\nNot asked about:\n");
+    printMisses(misses);
 }
 
-// Short texts are where the judgement is least sure: decryptions of random
-// alphabet texts of each length.
-void reportShortRandomTexts() {
+// Short texts are where the judgement is least sure.
+void reportRandomTexts() {
     std::printf("\n| Decryption of random alphabet text | Count | Reads like text |\n");
     std::printf("|---|---|---|\n");
     std::mt19937 random(12);
@@ -182,30 +276,60 @@ void reportShortRandomTexts() {
     }
 }
 
+double medianMicroseconds(int runs, const std::function<bool()>& run) {
+    std::vector<double> micros;
+    for (int index = 0; index < runs; ++index) {
+        const auto start = std::chrono::steady_clock::now();
+        const bool kept = run();
+        const auto stop = std::chrono::steady_clock::now();
+        if (!kept) {
+            return 0;
+        }
+        micros.push_back(std::chrono::duration<double, std::micro>(stop - start).count());
+    }
+    std::nth_element(micros.begin(), micros.begin() + runs / 2, micros.end());
+    return micros[static_cast<std::size_t>(runs / 2)];
+}
+
 void reportSpeed() {
     std::mt19937 random(42);
     const std::u32string longest =
         samples::decryptedAnyway(kCipher, samples::alphabetText(kCipher, 4681, random));
-    std::vector<double> micros;
-    for (int run = 0; run < 2001; ++run) {
-        const auto start = std::chrono::steady_clock::now();
-        const notes::TextJudgement judgement = notes::judgeText(longest);
-        const auto stop = std::chrono::steady_clock::now();
-        if (judgement.characters == 0) {
-            return;
-        }
-        micros.push_back(std::chrono::duration<double, std::micro>(stop - start).count());
+    std::printf(
+        "\nJudging a decryption of 4,681 characters: %.1f µs (median of 2,001)\n",
+        medianMicroseconds(2001, [&] { return notes::judgeText(longest).characters != 0; }));
+    std::u32string million;
+    while (million.size() < 1000000) {
+        million += longest;
     }
-    std::nth_element(micros.begin(), micros.begin() + 1000, micros.end());
-    std::printf("\nJudging a decryption of 4,681 characters: %.1f µs (median of 2,001)\n",
-                micros[1000]);
+    std::printf(
+        "Judging 1,000,000 characters: %.2f ms (median of 21)\n",
+        medianMicroseconds(21, [&] { return notes::judgeText(million).characters != 0; }) / 1000);
+    // The slowest outlook: a long note's cipher text that lost its last
+    // character, where every guess of what is missing is tried.
+    std::u32string note;
+    while (note.size() < 4600) {
+        note += U"Remember the milk, the eggs and the bread for Sunday. ";
+    }
+    const std::u32string cut =
+        samples::slipped(samples::cipherTextOf(kCipher, note), samples::Slip::LostLast);
+    std::printf(
+        "Decrypt Text's outlook of a cipher text of %zu characters cut short: %.0f µs "
+        "(median of 51)\n",
+        cut.size(), medianMicroseconds(51, [&] {
+            return notes::decryptionOutlookOf(kCipher, cut).verdict == Verdict::CutShort;
+        }));
 }
 
 }  // namespace
 
 int main() {
-    reportRealNotes();
-    reportWrongInputs();
-    reportShortRandomTexts();
+    std::vector<SampleSet> sets = sampleSets();
+    sets.push_back(technicalNotes());
+    reportGenuine(sets);
+    const std::vector<SampleSet> twoSets = {allRealNotes(), technicalNotes()};
+    reportSlips(twoSets);
+    reportPlainText(twoSets);
+    reportRandomTexts();
     reportSpeed();
 }

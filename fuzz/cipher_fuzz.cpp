@@ -2,8 +2,10 @@
 // Feeds arbitrary code points to every whole-text operation and checks what
 // must hold for any input: lengths are kept, results use only the alphabet
 // (or the two digits), texts over the alphabet come back exactly, every note
-// comes back exactly through its codes and the offer's line, the only
-// failures are the cipher's own, and every text can be judged.
+// comes back exactly through its codes and the offer's line (what no code
+// stands for as the replacement mark), the only failures are the cipher's
+// own, and every text can be judged.
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -104,8 +106,20 @@ void checkPadding(const std::u32string& text) {
     }
 }
 
+// The note with U+0000, surrogates and values past U+10FFFF, which no code
+// stands for, as the replacement mark they travel as.
+std::u32string withMarks(std::u32string note) {
+    for (char32_t& character : note) {
+        const bool noCharacter =
+            character == 0 || (character >= 0xD800 && character <= 0xDFFF) || character > 0x10FFFF;
+        character = noCharacter ? 0xFFFD : character;
+    }
+    return note;
+}
+
 // Whatever a note holds, what Encrypt Text writes for it, with any offer
-// taken, decrypts to the note exactly; any text decrypts to something.
+// taken, decrypts to the note exactly, but for what no code stands for; any
+// text decrypts to something.
 void checkNote(const std::u32string& note) {
     const notes::Outlook outlook = notes::outlookOf(kCipher, note);
     const bool offered = outlook.verdict == notes::Outlook::Verdict::NeedsPadding;
@@ -114,7 +128,8 @@ void checkNote(const std::u32string& note) {
             notes::encryptNote(kCipher, note, offered ? &*outlook.padding : nullptr);
         require(overAlphabet(encrypted) && encrypted.size() <= cipher::kMaxTextLength);
         const notes::DecryptedNote decrypted = notes::decryptNote(kCipher, encrypted);
-        require(decrypted.text == note && decrypted.complete() && decrypted.lineBreaksCertain);
+        require(decrypted.text == withMarks(note) && decrypted.complete() &&
+                decrypted.lineBreaksCertain);
         require(decrypted.offeredLine.empty() != offered);
     }
     if (note.size() <= cipher::kMaxTextLength) {
@@ -123,16 +138,16 @@ void checkNote(const std::u32string& note) {
     }
 }
 
-// Any text is judged, its counts agree with one another and with the
-// cipher's own count of characters as typed.
+// Any text is judged, counts its characters as the cipher counts them as
+// typed, and weighs them to a finite evidence whose sign is the verdict.
 void checkJudgement(const std::u32string& text) {
     const notes::TextJudgement judgement = notes::judgeText(text);
     require(judgement.characters == notes::measureText(text).asTyped());
-    require(judgement.symbols <= judgement.characters);
-    require(judgement.garbledCharacters <= judgement.wordCharacters &&
-            judgement.wordCharacters <= judgement.characters);
-    require((judgement.verdict == notes::TextJudgement::Verdict::TooShort) ==
-            (judgement.characters < notes::kShortestJudgedText));
+    require(std::isfinite(judgement.evidence));
+    using enum notes::TextJudgement::Verdict;
+    require((judgement.verdict == TooShort) == (judgement.characters < notes::kShortestJudgedText));
+    require(judgement.verdict == TooShort ||
+            (judgement.verdict == ReadsLikeText) == (judgement.evidence > 0));
 }
 
 }  // namespace

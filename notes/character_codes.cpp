@@ -13,6 +13,9 @@ namespace {
 
 constexpr char32_t kAmpersand = U'&';
 constexpr std::u32string_view kAmpersandCode = U"&amp;";
+// What a character that no code stands for travels as: the mark Decrypt Text
+// puts where a character could not come back.
+constexpr char32_t kReplacement = 0xFFFD;
 
 // HTML 4's longest name has eight letters; a code point has at most ten digits.
 constexpr std::size_t kLongestName = 8;
@@ -29,6 +32,14 @@ bool isNameCharacter(char32_t character) {
            (character >= U'0' && character <= U'9');
 }
 
+// A code point that a code may stand for. Like HTML, which reads none of
+// them as a character, no code stands for U+0000, for a surrogate (one half
+// of a pair that only UTF-16 uses) or for a value past U+10FFFF, the last
+// code point: such a character would put a NUL or invalid Unicode into the note.
+bool standsForACharacter(std::uint64_t value) {
+    return value != 0 && (value < 0xD800 || value > 0xDFFF) && value <= 0x10FFFF;
+}
+
 // "#" and decimal digits, up to a ";".
 std::optional<Code> numericCode(std::u32string_view rest) {
     std::uint64_t value = 0;
@@ -39,7 +50,7 @@ std::optional<Code> numericCode(std::u32string_view rest) {
         ++digits;
     }
     if (digits == 0 || 1 + digits >= rest.size() || rest[1 + digits] != U';' ||
-        value > UINT32_MAX) {
+        !standsForACharacter(value)) {
         return std::nullopt;
     }
     return Code{static_cast<char32_t>(value), digits + 3};
@@ -110,6 +121,9 @@ void forEachCharacter(const cipher::TextCipher& cipher, std::u32string_view note
 }  // namespace
 
 std::u32string codeFor(char32_t character) {
+    if (!standsForACharacter(character)) {
+        character = kReplacement;
+    }
     std::u32string code(1, kAmpersand);
     if (const auto name = detail::nameOf(character)) {
         code.append(name->begin(), name->end());

@@ -60,6 +60,9 @@ struct CodedCharacters {
 };
 
 // The code of a character: its HTML 4 name, else its decimal code point.
+// No code stands for U+0000, a surrogate or a value past U+10FFFF, as in
+// HTML: such a character travels as the code of U+FFFD, the replacement mark,
+// and a code for one in a text is no code, so it stays as written.
 [[nodiscard]] std::u32string codeFor(char32_t character);
 
 [[nodiscard]] bool needsCodes(const cipher::TextCipher& cipher, std::u32string_view note);

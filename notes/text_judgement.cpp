@@ -1,22 +1,24 @@
 // SPDX-License-Identifier: MIT
 #include "notes/text_judgement.h"
 
-#include <array>
+#include <algorithm>
+#include <cmath>
 
 namespace notes {
 
 namespace {
 
-enum class Kind : std::uint8_t { WhiteSpace, Digit, Symbol, Letter };
+using enum CharacterKind;
 
-constexpr bool isWhiteSpace(char32_t character) {
+constexpr std::u32string_view kPunctuation = U".,:;'!?-()\"/";
+constexpr std::u32string_view kAccentedLetters = U"àáâäæçèéêëìíîïñòóôöùúûü";
+constexpr std::u32string_view kSigns = U"«»°±²³€¡¿";
+
+constexpr bool isOtherSpace(char32_t character) {
     switch (character) {
-        case U' ':
         case U'\t':
-        case U'\n':
         case U'\v':
         case U'\f':
-        case U'\r':
         case U'\u0085':  // next line
         case U'\u00A0':  // no-break space
         case U'\u1680':  // ogham space mark
@@ -32,163 +34,187 @@ constexpr bool isWhiteSpace(char32_t character) {
     }
 }
 
-constexpr bool isAsciiSmallLetter(char32_t character) {
-    return character >= U'a' && character <= U'z';
-}
-
-constexpr bool isSmallLetter(char32_t character) {
-    return isAsciiSmallLetter(character) ||
-           (character >= U'ß' && character <= U'ÿ' && character != U'÷');
-}
-
-constexpr bool isCapitalLetter(char32_t character) {
-    return (character >= U'A' && character <= U'Z') ||
-           (character >= U'À' && character <= U'Þ' && character != U'×');
-}
-
-constexpr Kind kindOf(char32_t character) {
-    if (isWhiteSpace(character)) {
-        return Kind::WhiteSpace;
+constexpr CharacterKind kindOfAny(char32_t character) {
+    if (character >= U'a' && character <= U'z') {
+        return SmallLetter;
+    }
+    if (character >= U'A' && character <= U'Z') {
+        return Capital;
     }
     if (character >= U'0' && character <= U'9') {
-        return Kind::Digit;
+        return Digit;
     }
-    if (character < 0x80) {
-        const bool letter = isAsciiSmallLetter(character) || isCapitalLetter(character);
-        return letter ? Kind::Letter : Kind::Symbol;
+    if (character == U' ') {
+        return Space;
     }
-    // C1 controls and the signs ¡ to ¿ of Latin-1, its × and ÷, the dashes,
-    // quotes, bullets and ellipsis of general punctuation (‐ to ⁞), and the
-    // currency signs.
-    const bool symbol = character <= U'\u00BF' || character == U'×' || character == U'÷' ||
-                        (character >= U'\u2010' && character <= U'\u205E') ||
-                        (character >= U'\u20A0' && character <= U'\u20CF');
-    return symbol ? Kind::Symbol : Kind::Letter;
+    if (character == U'\r' || character == U'\n') {
+        return LineBreak;
+    }
+    if (isOtherSpace(character)) {
+        return OtherSpace;
+    }
+    if (kPunctuation.find(character) != std::u32string_view::npos) {
+        return Punctuation;
+    }
+    // ASCII's other signs and controls, and the C1 controls.
+    if (character <= 0x9F) {
+        return Symbol;
+    }
+    if (kAccentedLetters.find(character) != std::u32string_view::npos) {
+        return AccentedLetter;
+    }
+    if (kSigns.find(character) != std::u32string_view::npos) {
+        return Sign;
+    }
+    return character == U'\uFFFD' ? Mark : Other;
 }
 
-// What the rule needs to know of a character, one bit each.
-enum Trait : std::uint8_t {
-    kEndsWord = 1,  // white space or a hyphen
-    kDigit = 2,
-    kSymbol = 4,
-    kLetter = 8,
-    kSmall = 16,
-    kAsciiSmall = 32,
-    kCapital = 64,
-    kGarbling = 128,  // one of kGarblingSymbols
-};
-
-constexpr std::uint8_t traitsOf(char32_t character) {
-    const Kind kind = kindOf(character);
-    const auto bit = [](bool holds, Trait trait) { return holds ? unsigned{trait} : 0U; };
-    return static_cast<std::uint8_t>(
-        bit(kind == Kind::WhiteSpace || character == U'-', kEndsWord) |
-        bit(kind == Kind::Digit, kDigit) | bit(kind == Kind::Symbol, kSymbol) |
-        bit(kind == Kind::Letter, kLetter) | bit(isSmallLetter(character), kSmall) |
-        bit(isAsciiSmallLetter(character), kAsciiSmall) |
-        bit(isCapitalLetter(character), kCapital) |
-        bit(kGarblingSymbols.find(character) != std::u32string_view::npos, kGarbling));
-}
-
-// Text is mostly Latin-1, whose traits are looked up; only letters of other
-// scripts, and rarer signs, are worked out each time.
+// Text is mostly Latin-1, whose kinds are looked up.
 constexpr char32_t kTableSize = 0x100;
-constexpr std::array<std::uint8_t, kTableSize> kLatin1Traits = [] {
-    std::array<std::uint8_t, kTableSize> table{};
+constexpr std::array<CharacterKind, kTableSize> kLatin1Kinds = [] {
+    std::array<CharacterKind, kTableSize> table{};
     for (char32_t character = 0; character < kTableSize; ++character) {
-        table[character] = traitsOf(character);
+        table[character] = kindOfAny(character);
     }
     return table;
 }();
 
-// 1 when the traits hold the trait, else 0.
-constexpr unsigned has(unsigned traits, Trait trait) {
-    return (traits / trait) & 1U;
-}
+// Uniform characters are each of the alphabet's 127 characters, or a group
+// of seven zeros, one time in 128: a lone zero group shows as the mark, two
+// as a line break.
+constexpr double kUniformChoices = 128;
 
-// 1 when the traits do not hold the trait, else 0.
-constexpr unsigned lacks(unsigned traits, Trait trait) {
-    return has(traits, trait) ^ 1U;
-}
+// How many of the 128 choices each kind of word character is. A character
+// outside the alphabet counts as one, as if uniform characters held it as
+// often as a mark: it can only come from a code read back.
+constexpr std::array<double, 9> kChoices = {26, 26, 10, 12, 20, 23, 9, 1, 1};
 
-// Counts the characters of words and of garbled words, a character at a
-// time. A decryption of a wrong text is random characters, on which
-// branches would mostly be mispredicted, so the conditions are combined as
-// 0s and 1s with & and |.
-class WordCount {
-  public:
-    void add(unsigned traits) {
-        const unsigned endsWord = has(traits, kEndsWord);
-        // A capital that starts a part of a name, as in "WhatsApp", has one of a to z after
-        // it; white space after it, as anything else, leaves it lonely.
-        const unsigned lonelyCapital =
-            has(previous, kCapital) & has(beforePrevious, kSmall) & lacks(traits, kAsciiSmall);
-        const unsigned digitBetweenLetters =
-            has(traits, kLetter) & has(previous, kDigit) & has(beforePrevious, kLetter);
-        garbled |= lonelyCapital | digitBetweenLetters | has(traits, kGarbling);
-        // A character that ends a word adds the word, if garbled, and starts the next one.
-        garbledCharacters += length & (0 - std::size_t{endsWord & garbled});
-        characters += lacks(traits, kEndsWord);
-        // All ones within a word; nothing carries over from one word to the next.
-        const unsigned inWord = 0U - lacks(traits, kEndsWord);
-        length = (length + 1) & std::size_t{inWord};
-        garbled &= inWord;
-        beforePrevious = previous & inWord;
-        previous = traits & inWord;
-    }
+// The shares of each kind among the characters of a person's words, for each
+// way of writing: prose, generated codes (every printable ASCII character
+// but the space alike) and technical text. Generated codes hardly ever hold
+// anything else; technical text holds accented letters in names and text.
+struct Shares {
+    double prose;
+    double generated;
+    double technical;
+};
+constexpr double kAscii = 94;
+constexpr std::array<Shares, 9> kWordShares = {{
+    {0.74, 26 / kAscii, 0.45},  // small letters
+    {0.06, 26 / kAscii, 0.10},  // capitals
+    {0.06, 10 / kAscii, 0.13},  // digits
+    {0.06, 12 / kAscii, 0.15},  // punctuation
+    {0.01, 20 / kAscii, 0.15},  // symbols
+    {0.04, 0.0002, 0.004},      // accented letters
+    {0.01, 0.0001, 0.002},      // signs
+    {0.002, 0.0001, 0.001},     // the mark
+    {0.02, 0.0001, 0.013},      // characters outside the alphabet
+}};
+static_assert(kWordShares.size() == static_cast<std::size_t>(Other) + 1 &&
+              kChoices.size() == kWordShares.size());
 
-    void endText() { add(kEndsWord); }
+// Between words, the share of each kind of white space among all of a
+// person's characters: about one in eight is a space, one in fifty a line
+// break. A line break is two zero groups in uniform characters.
+constexpr double kSpaceShare = 0.12;
+constexpr double kLineBreakShare = 0.02;
+constexpr double kOtherSpaceShare = 0.01;
 
-    std::size_t characters{};
-    std::size_t garbledCharacters{};
+// Each word is taken the likeliest of three ways: that choice costs the
+// logarithm of three.
+const double kWordCost = std::log(static_cast<double>(kWritings));
 
-  private:
-    // The word being read: its length, whether it is garbled so far, and the
-    // traits of its last two characters (none at its start).
-    std::size_t length{};
-    unsigned garbled{};
-    unsigned previous{};
-    unsigned beforePrevious{};
+struct Weights {
+    // For each kind of word character, its weight in each writing.
+    std::array<std::array<double, kWritings>, kCharacterKinds> ofWordCharacter{};
+    // For each kind of white space (the others are 0).
+    std::array<double, kCharacterKinds> between{};
 };
 
-bool atMost(std::size_t count, Share share, std::size_t total) {
-    return count * share.of <= total * share.parts;
+const Weights& weights() {
+    static const Weights computed = [] {
+        Weights made;
+        for (std::size_t kind = 0; kind < kWordShares.size(); ++kind) {
+            const Shares& shares = kWordShares[kind];
+            std::size_t writing = 0;
+            for (const double share : {shares.prose, shares.generated, shares.technical}) {
+                made.ofWordCharacter[kind][writing++] =
+                    std::log(share / kChoices[kind] * kUniformChoices);
+            }
+        }
+        made.between[static_cast<std::size_t>(Space)] = std::log(kSpaceShare * kUniformChoices);
+        made.between[static_cast<std::size_t>(LineBreak)] =
+            std::log(kLineBreakShare * kUniformChoices * kUniformChoices);
+        made.between[static_cast<std::size_t>(OtherSpace)] =
+            std::log(kOtherSpaceShare * kUniformChoices);
+        return made;
+    }();
+    return computed;
 }
 
-TextJudgement::Verdict verdictFor(const TextJudgement& counts) {
-    using enum TextJudgement::Verdict;
-    if (counts.characters < kShortestJudgedText) {
-        return TooShort;
-    }
-    const bool readsLikeText =
-        atMost(counts.symbols, kMostSymbols, counts.characters) &&
-        atMost(counts.garbledCharacters, kMostGarbled, counts.wordCharacters);
-    return readsLikeText ? ReadsLikeText : DoesNotReadLikeText;
+constexpr bool isWhiteSpace(CharacterKind kind) {
+    return kind == Space || kind == LineBreak || kind == OtherSpace;
+}
+
+// The evidence a word adds: that of its likeliest writing, less the cost of choosing it.
+double wordEvidence(const std::array<double, kWritings>& word) {
+    return *std::max_element(word.begin(), word.end()) - kWordCost;
 }
 
 }  // namespace
 
-TextJudgement judgeText(std::u32string_view text) noexcept {
-    TextJudgement judgement;
-    WordCount words;
-    char32_t previous{};
-    for (const char32_t character : text) {
-        // The carriage return of a line break stands for all of it.
-        const bool lineFeedAfterReturn = character == U'\n' && previous == U'\r';
-        previous = character;
-        if (lineFeedAfterReturn) {
-            continue;
-        }
-        const unsigned traits =
-            character < kTableSize ? kLatin1Traits[character] : traitsOf(character);
-        judgement.symbols += has(traits, kSymbol);
-        words.add(traits);
-        ++judgement.characters;
+CharacterKind kindOf(char32_t character) noexcept {
+    return character < kTableSize ? kLatin1Kinds[character] : kindOfAny(character);
+}
+
+void TextEvidence::add(char32_t character) noexcept {
+    // The carriage return of a line break stands for all of it.
+    const bool lineFeedAfterReturn = character == U'\n' && afterReturn;
+    afterReturn = character == U'\r';
+    if (lineFeedAfterReturn) {
+        return;
     }
-    words.endText();
-    judgement.wordCharacters = words.characters;
-    judgement.garbledCharacters = words.garbledCharacters;
-    judgement.verdict = verdictFor(judgement);
+    ++count;
+    const auto kind = static_cast<std::size_t>(kindOf(character));
+    const Weights& weighed = weights();
+    if (isWhiteSpace(static_cast<CharacterKind>(kind))) {
+        endWord();
+        betweenWords += weighed.between[kind];
+        return;
+    }
+    const std::array<double, kWritings>& added = weighed.ofWordCharacter[kind];
+    for (std::size_t writing = 0; writing < kWritings; ++writing) {
+        word[writing] += added[writing];
+    }
+    inWord = true;
+}
+
+void TextEvidence::endWord() noexcept {
+    if (inWord) {
+        betweenWords += wordEvidence(word);
+        word = {};
+        inWord = false;
+    }
+}
+
+double TextEvidence::nats() const noexcept {
+    return inWord ? betweenWords + wordEvidence(word) : betweenWords;
+}
+
+TextJudgement judgeText(std::u32string_view text) noexcept {
+    TextEvidence evidence;
+    for (const char32_t character : text) {
+        evidence.add(character);
+    }
+    TextJudgement judgement;
+    judgement.characters = evidence.characters();
+    judgement.evidence = evidence.nats();
+    using enum TextJudgement::Verdict;
+    if (judgement.characters < kShortestJudgedText) {
+        judgement.verdict = TooShort;
+    } else {
+        judgement.verdict = judgement.evidence > 0 ? ReadsLikeText : DoesNotReadLikeText;
+    }
     return judgement;
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
@@ -10,43 +11,73 @@ namespace notes {
 // Whether a text reads like text: what tells the decryption of a note from
 // the decryption of a text that was not its cipher text. Every text over the
 // alphabet decrypts to something; when the input was not a cipher text (a
-// note decrypted by mistake, a cipher text that picked up a space or a line
-// break on the way) the result is close to random alphabet characters: about
-// a third of them punctuation and symbols, hardly a space, and capitals and
-// digits in the middle of "words".
+// note decrypted by mistake, a cipher text that picked up a space or lost a
+// character on the way) the result is close to uniformly random alphabet
+// characters: a quarter accented letters and signs, a quarter punctuation and
+// symbols, the rest letters and digits in no order, and hardly a space.
 //
-// The rule: a text reads like text when at most 3 in 10 of its characters
-// are punctuation or symbols, and at most half of the characters of its
-// words are in garbled words. A word is a run of characters between white
-// space and hyphens, and it is garbled when it holds a capital right after a
-// small letter that none of a to z follows ("aB", "aBé", but not "WhatsApp"),
-// a single digit between two letters ("a1b"), or one of the symbols
-// { } < > ^ | \ ` ± that notes hardly ever hold.
+// The judgement weighs how likely the text is as such uniform characters
+// against how likely it is as something a person wrote. A person writes each
+// word in one of three ways, each with its own shares of kinds of character:
+// prose (small letters, a few capitals, digits and punctuation, accented
+// letters), generated codes such as passwords and keys (any printable ASCII
+// character alike, nothing else) and technical text such as command lines,
+// markup and web addresses (small letters, digits, punctuation and symbols).
+// Each word is taken the way that makes it likeliest; spaces and line breaks
+// between words are far likelier in a person's text than in uniform
+// characters. A text reads like text when, so weighed, it is likelier as a
+// person's text than as uniform characters.
 //
 // Texts of fewer than 12 characters are not judged. Characters are counted
-// as typed: a line break (carriage return + line feed) is one. Punctuation
-// and symbols are those of ASCII and Latin-1, the dashes, quotes, bullets and
-// ellipsis of Unicode's general punctuation, and the currency signs. Every
-// other character that is neither white space nor a digit counts as a
-// letter: letters of any script, emoji, and the mark of a character that
-// could not come back, which most often stands for a letter such as ß or ã.
-// Small letters and capitals are those of Latin-1; other scripts have no
-// case here.
-
-// A share, as the fraction parts / of. A text exactly at a limit is within it.
-struct Share {
-    std::size_t parts;
-    std::size_t of;
-};
+// as typed: a line break (carriage return + line feed) is one.
 
 // Shorter texts say too little to judge.
 inline constexpr std::size_t kShortestJudgedText = 12;
-// Punctuation and symbols: at most this share of the characters.
-inline constexpr Share kMostSymbols{3, 10};
-// Characters in garbled words: at most this share of the characters of all words.
-inline constexpr Share kMostGarbled{1, 2};
-// Symbols of the alphabet that garble a word: a note hardly ever holds one.
-inline constexpr std::u32string_view kGarblingSymbols = U"{}<>^|\\`±";
+
+// The kinds of character the judgement tells apart.
+enum class CharacterKind : std::uint8_t {
+    SmallLetter,     // a to z
+    Capital,         // A to Z
+    Digit,           // 0 to 9
+    Punctuation,     // . , : ; ' ! ? - ( ) " /
+    Symbol,          // ASCII's other signs, and control characters
+    AccentedLetter,  // the alphabet's 23 accented small letters, à to ü
+    Sign,            // the alphabet's « » ° ± ² ³ € ¡ ¿
+    Mark,            // U+FFFD, where Decrypt Text could not bring a character back
+    Other,           // any character outside the alphabet: ß, É, Cyrillic, emoji, ’ …
+    Space,           // U+0020
+    LineBreak,       // carriage return, line feed, or both together
+    OtherSpace,      // tab, no-break space and the other white space
+};
+
+inline constexpr std::size_t kCharacterKinds = 12;
+
+[[nodiscard]] CharacterKind kindOf(char32_t character) noexcept;
+
+// The three ways a person writes a word.
+inline constexpr std::size_t kWritings = 3;
+
+// How much likelier a text is as a person's text than as uniform alphabet
+// characters, added up a character at a time: the natural logarithm of that
+// ratio, in nats. Positive means likelier as a person's text.
+class TextEvidence {
+  public:
+    void add(char32_t character) noexcept;
+
+    [[nodiscard]] double nats() const noexcept;
+    // Characters as typed: a line break counts once.
+    [[nodiscard]] std::size_t characters() const noexcept { return count; }
+
+  private:
+    void endWord() noexcept;
+
+    double betweenWords = 0;
+    // The word being read, the way of each writing.
+    std::array<double, kWritings> word{};
+    bool inWord = false;
+    bool afterReturn = false;
+    std::size_t count = 0;
+};
 
 struct TextJudgement {
     enum class Verdict : std::uint8_t {
@@ -58,9 +89,7 @@ struct TextJudgement {
     Verdict verdict = Verdict::TooShort;
     // What the verdict was drawn from.
     std::size_t characters{};  // as typed: a line break counts once
-    std::size_t symbols{};     // punctuation and symbols
-    std::size_t wordCharacters{};
-    std::size_t garbledCharacters{};  // characters of garbled words
+    double evidence{};         // see TextEvidence
 
     [[nodiscard]] bool readsLikeText() const { return verdict == Verdict::ReadsLikeText; }
     [[nodiscard]] bool doesNotReadLikeText() const {

@@ -162,6 +162,7 @@ void Form1::decryptText() {
             break;
         case Verdict::NotACipherText:
         case Verdict::PickedUp:
+        case Verdict::CutShort:
         case Verdict::CannotComeBack:
             askAboutDecryption(outlook);
             break;

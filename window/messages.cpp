@@ -183,10 +183,32 @@ QString Messages::decryptionQuestion(const notes::DecryptionOutlook& outlook) {
                       "decrypts the text as it stands and puts %1 where a character cannot come "
                       "back.")
                        .arg(kMark);
+        case Verdict::CutShort:
+            return cutShortProblem(*outlook.cutShort);
         default:
             return outlook.strays.withLineBreaks() == 0 ? lostCharactersProblem(outlook)
                                                         : straysProblem(outlook);
     }
+}
+
+// Said apart for one character and for more, so that the catalogue's counted
+// phrases stay as they are.
+QString Messages::cutShortProblem(const notes::CutShort& cut) {
+    using Where = notes::CutShort::Where;
+    QString missing;
+    if (cut.where == Where::AtEnd) {
+        missing = cut.missing == 1 ? tr("Its last character seems to be missing.")
+                                   : tr("Its last %1 characters seem to be missing.")
+                                         .arg(static_cast<qulonglong>(cut.missing));
+    } else if (cut.where == Where::AtStart) {
+        missing = cut.missing == 1 ? tr("Its first character seems to be missing.")
+                                   : tr("Its first %1 characters seem to be missing.")
+                                         .arg(static_cast<qulonglong>(cut.missing));
+    }
+    const QString seems = tr("This cipher text seems cut short: copy it again whole.");
+    return (missing.isEmpty() ? seems : seems + ' ' + missing) + "\n\n" +
+           tr("Decrypt Anyway decrypts it as it stands, and then only part of the note reads like "
+              "text; Ctrl+Z brings the cipher text back.");
 }
 
 QString Messages::lostCharactersProblem(const notes::DecryptionOutlook& outlook) {

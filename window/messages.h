@@ -57,6 +57,7 @@ class Messages {
     static QString decryptedNote(const notes::DecryptedNote& decrypted, const QString& first,
                                  const QString& undone);
     static QString lostCharactersProblem(const notes::DecryptionOutlook& outlook);
+    static QString cutShortProblem(const notes::CutShort& cut);
     static QString straysProblem(const notes::DecryptionOutlook& outlook);
     static QString unchanged();
 };

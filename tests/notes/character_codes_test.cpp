@@ -21,12 +21,18 @@ TEST(CharacterCodes, AreHtmlNamesWhereHtml4HasOneAndDecimalCodePointsElse) {
         {U'õ', U"&otilde;"},     {U'&', U"&amp;"},        {0x00A0, U"&nbsp;"},
         {0x2019, U"&rsquo;"},    {0x2026, U"&hellip;"},   {0x20AC, U"&euro;"},
         {0x03D1, U"&thetasym;"}, {U'\t', U"&#9;"},        {U'\r', U"&#13;"},
-        {U'\n', U"&#10;"},       {0x1F600, U"&#128512;"}, {0x0000, U"&#0;"},
+        {U'\n', U"&#10;"},       {0x1F600, U"&#128512;"}, {0x0001, U"&#1;"},
         {0x0152, U"&OElig;"},    {0x2665, U"&hearts;"},   {0x2666, U"&diams;"},
-        {0x2667, U"&#9831;"},    {0x0021, U"&#33;"},      {0xFFFFFFFF, U"&#4294967295;"},
+        {0x2667, U"&#9831;"},    {0x0021, U"&#33;"},      {0x10FFFF, U"&#1114111;"},
+        {0xD7FF, U"&#55295;"},   {0xE000, U"&#57344;"},   {0xFFFD, U"&#65533;"},
     };
     for (const auto& [character, code] : codes) {
         EXPECT_EQ(notes::codeFor(character), code) << static_cast<unsigned>(character);
+    }
+    // No code stands for these: they travel as the replacement mark.
+    const char32_t noCode[] = {0x0000, 0xD800, 0xDFFF, 0x110000, 0xFFFFFFFF};
+    for (const char32_t character : noCode) {
+        EXPECT_EQ(notes::codeFor(character), U"&#65533;") << static_cast<unsigned>(character);
     }
 }
 
@@ -92,8 +98,16 @@ TEST(CharacterCodes, ReadAsCodedOnlyWhenEveryAmpersandBeginsOne) {
         {U"&#9", false},
         {U"&#9;", true},
         {U"&#09;", true},
-        {U"&#1234567890;", true},
-        {U"&#4294967295;", true},
+        {U"&#1114111;", true},
+        {U"&#0001114111;", true},
+        {U"&#55295;", true},
+        {U"&#57344;", true},
+        // Codes for no character are no codes: NUL, surrogates, past U+10FFFF.
+        {U"&#0;", false},
+        {U"&#0000000000;", false},
+        {U"&#55296;", false},
+        {U"&#57343;", false},
+        {U"&#1114112;", false},
         {U"&#4294967296;", false},
         {U"&#12345678901;", false},
         {U"&thetasym;", true},
@@ -125,8 +139,9 @@ TEST(CharacterCodes, AmpersandsAreCountedByHowTheyRead) {
 }
 
 TEST(CharacterCodes, ReadingBackCountsTheCodesAndLeavesTheRest) {
-    const auto read = notes::readCodesBack(U"&amp;szlig; &Auml;&#128512;& &x; &#9");
-    EXPECT_EQ(read.text, U"&szlig; Ä\U0001F600& &x; &#9");
+    const auto read =
+        notes::readCodesBack(U"&amp;szlig; &Auml;&#128512;& &x; &#9 &#0; &#55296; &#1114112;");
+    EXPECT_EQ(read.text, U"&szlig; Ä\U0001F600& &x; &#9 &#0; &#55296; &#1114112;");
     EXPECT_EQ(read.codes, 3u);
 }
 
@@ -159,7 +174,18 @@ std::u32string codeLikeText(std::mt19937& random, std::size_t pieces) {
     return text;
 }
 
-TEST(CharacterCodes, EveryNoteComesBackExactlyWhateverItHolds) {
+// The note as it comes back: what no code stands for as the replacement mark.
+std::u32string withoutNonCharacters(std::u32string note) {
+    for (char32_t& character : note) {
+        if (character == 0 || (character >= 0xD800 && character <= 0xDFFF) ||
+            character > 0x10FFFF) {
+            character = 0xFFFD;
+        }
+    }
+    return note;
+}
+
+TEST(CharacterCodes, EveryNoteComesBackExactlyButWhatNoCodeStandsFor) {
     std::mt19937 random(61);
     const std::u32string& outside = samples::outsideCharacters();
     std::uniform_int_distribution<std::size_t> pickOutside(0, outside.size() - 1);
@@ -173,7 +199,7 @@ TEST(CharacterCodes, EveryNoteComesBackExactlyWhateverItHolds) {
         ASSERT_EQ(notes::readsAsCoded(kCipher, coded), notes::needsCodes(kCipher, note));
         const std::u32string back =
             notes::readsAsCoded(kCipher, coded) ? notes::readCodesBack(coded).text : coded;
-        ASSERT_EQ(back, note);
+        ASSERT_EQ(back, withoutNonCharacters(note));
         for (char32_t character : coded) {
             ASSERT_TRUE(kCipher.alphabetPosition(character) != 0 || character == U'\r' ||
                         character == U'\n');
