@@ -147,7 +147,7 @@ void BM_OfferAndRecognition(benchmark::State& state) {
         for (std::size_t at = 40; at + 1 < note.size(); at += 60) {
             note[at] = U'\t';
         }
-    } while (notes::outlookOf(kCipher, note).verdict != notes::Outlook::Verdict::NeedsPadding);
+    } while (cipher::encrypts(kCipher, notes::withCodes(kCipher, note)));
     const std::u32string coded = notes::withCodes(kCipher, note);
     const std::u32string cipherText =
         kCipher.encryptText(coded + notes::additionOf(*notes::offeredLine(kCipher, coded)));

@@ -23,6 +23,8 @@
 #include "cipher/text_cipher.h"
 #include "form1.h"
 #include "note_text.h"
+#include "notes/note_encryption.h"
+#include "real_notes.h"
 #include "sample_texts.h"
 
 namespace {
@@ -100,14 +102,15 @@ struct Windows {
     BareWindow bare;
 };
 
-void placeCaret(QPlainTextEdit& note, bool atEnd) {
+// Where a keystroke goes: at the start (0), in the middle (1) or at the end (2).
+void placeCaret(QPlainTextEdit& note, int where) {
     QTextCursor cursor = note.textCursor();
-    if (atEnd) {
+    cursor.setPosition(where == 0 ? 0 : where == 1 ? note.document()->characterCount() / 2 : 0);
+    if (where == 2) {
         cursor.movePosition(QTextCursor::End);
-    } else {
-        cursor.setPosition(note.document()->characterCount() / 2);
     }
     note.setTextCursor(cursor);
+    note.ensureCursorVisible();
 }
 
 void typeAndErase(QPlainTextEdit& note) {
@@ -120,12 +123,12 @@ void typeAndErase(QPlainTextEdit& note) {
 void BM_Keystroke(benchmark::State& state) {
     const auto length = static_cast<std::size_t>(state.range(0));
     const auto outside = static_cast<std::size_t>(state.range(1));
-    const bool atEnd = state.range(2) != 0;
+    const auto where = static_cast<int>(state.range(2));
     Windows windows;
     const QString text = noteOf(length, outside);
     for (QPlainTextEdit* note : {&windows.note(), &windows.bareNote()}) {
         note->setPlainText(text);
-        placeCaret(*note, atEnd);
+        placeCaret(*note, where);
     }
     settle();
     SideBySide times;
@@ -136,10 +139,11 @@ void BM_Keystroke(benchmark::State& state) {
     times.report(state);
 }
 
-// Ctrl+A and Ctrl+V of a 4,681-character note over what the text area holds.
+// Ctrl+A and Ctrl+V of a note of the given length over what the text area holds.
 void BM_Paste(benchmark::State& state) {
+    const auto length = static_cast<std::size_t>(state.range(0));
     Windows windows;
-    const QString texts[] = {noteOf(cipher::kMaxTextLength, 100), noteOf(1000, 0)};
+    const QString texts[] = {noteOf(length, length / 50), noteOf(1000, 0)};
     SideBySide times;
     for (auto _ : state) {
         for (QPlainTextEdit* note : {&windows.note(), &windows.bareNote()}) {
@@ -157,8 +161,8 @@ void BM_Paste(benchmark::State& state) {
     times.report(state);
 }
 
-// A command on a 4,681-character note, against a bare replace of the same
-// text by the same result.
+// A command on a note, against a bare replace of the same text by the same
+// result.
 void runCommand(benchmark::State& state, const char* action, const QString& text) {
     Windows windows;
     auto* command = windows.window.findChild<QAction*>(action);
@@ -174,31 +178,49 @@ void runCommand(benchmark::State& state, const char* action, const QString& text
     times.report(state);
 }
 
-std::u32string longestEncryptable() {
-    const cipher::TextCipher cipher;
-    std::mt19937 random(42);
-    return samples::textThatEncrypts(cipher, cipher::kMaxTextLength, random);
-}
-
+// A note with line breaks and one character in fifty outside the alphabet.
 void BM_EncryptText(benchmark::State& state) {
-    runCommand(state, "mnuET", toQString(longestEncryptable()));
+    const auto length = static_cast<std::size_t>(state.range(0));
+    runCommand(state, "mnuET", noteOf(length, length / 50));
 }
 
 void BM_DecryptText(benchmark::State& state) {
+    const auto length = static_cast<std::size_t>(state.range(0));
     const cipher::TextCipher cipher;
-    runCommand(state, "mnuDT", toQString(cipher.encryptText(longestEncryptable())));
+    const std::u32string note = noteOf(length, length / 50).toStdU32String();
+    runCommand(state, "mnuDT",
+               toQString(notes::encryptNote(cipher, samples::withLineBreaks(note)).cipherText));
 }
 
 }  // namespace
 
-// Arguments: length, characters outside the alphabet, caret at the end (1) or in the middle (0).
+// Arguments: length, characters outside the alphabet, caret at the start (0),
+// in the middle (1) or at the end (2).
 BENCHMARK(BM_Keystroke)
-    ->ArgsProduct({{1000, 4681}, {0, 100}, {0, 1}})
+    ->ArgsProduct({{1000, 4681}, {0, 100}, {1, 2}})
     ->Iterations(200)
     ->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_Paste)->Iterations(40)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_EncryptText)->Iterations(40)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_DecryptText)->Iterations(40)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Keystroke)
+    ->ArgsProduct({{10000, 100000, 1000000}, {0}, {0, 1, 2}})
+    ->ArgsProduct({{10000, 100000, 1000000}, {1}, {0, 1, 2}})
+    ->Iterations(100)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Paste)->Arg(4681)->Arg(10000)->Arg(100000)->Arg(1000000)->Iterations(10)->Unit(
+    benchmark::kMillisecond);
+BENCHMARK(BM_EncryptText)
+    ->Arg(4681)
+    ->Arg(10000)
+    ->Arg(100000)
+    ->Arg(1000000)
+    ->Iterations(10)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DecryptText)
+    ->Arg(4681)
+    ->Arg(10000)
+    ->Arg(100000)
+    ->Arg(1000000)
+    ->Iterations(10)
+    ->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM",

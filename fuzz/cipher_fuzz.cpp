@@ -15,6 +15,7 @@
 #include "cipher/zero_groups.h"
 #include "notes/decrypted_note.h"
 #include "notes/note_encryption.h"
+#include "notes/note_pieces.h"
 #include "notes/outlook.h"
 #include "notes/outside_characters.h"
 #include "notes/padding.h"
@@ -117,20 +118,21 @@ std::u32string withMarks(std::u32string note) {
     return note;
 }
 
-// Whatever a note holds, what Encrypt Text writes for it, with any offer
-// taken, decrypts to the note exactly, but for what no code stands for; any
-// text decrypts to something.
+// Whatever a note holds, what Encrypt Text writes for it decrypts to the
+// note exactly, but for what no code stands for; any text decrypts to
+// something.
 void checkNote(const std::u32string& note) {
-    const notes::Outlook outlook = notes::outlookOf(kCipher, note);
-    const bool offered = outlook.verdict == notes::Outlook::Verdict::NeedsPadding;
-    if (outlook.verdict == notes::Outlook::Verdict::AsItIs || offered) {
-        const std::u32string encrypted =
-            notes::encryptNote(kCipher, note, offered ? &*outlook.padding : nullptr);
-        require(overAlphabet(encrypted) && encrypted.size() <= cipher::kMaxTextLength);
-        const notes::DecryptedNote decrypted = notes::decryptNote(kCipher, encrypted);
+    const notes::NoteEncryption encryption = notes::encryptNote(kCipher, note);
+    if (encryption.plan.pieces.size() == 1) {
+        require(overAlphabet(encryption.cipherText) &&
+                encryption.cipherText.size() <= cipher::kMaxTextLength);
+        const notes::DecryptedNote decrypted = notes::decryptNote(kCipher, encryption.cipherText);
         require(decrypted.text == withMarks(note) && decrypted.complete() &&
-                decrypted.lineBreaksCertain);
-        require(decrypted.offeredLine.empty() != offered);
+                decrypted.lineBreaksCertain && decrypted.offeredLine.empty());
+        require(decrypted.ending.empty() == encryption.plan.asItStands());
+    } else {
+        const auto pieces = notes::decryptPieces(kCipher, encryption.cipherText);
+        require(pieces && !pieces->gap && pieces->text == withMarks(note));
     }
     if (note.size() <= cipher::kMaxTextLength) {
         const notes::DecryptedNote decrypted = notes::decryptNote(kCipher, note);

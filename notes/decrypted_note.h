@@ -12,12 +12,19 @@ class TextCipher;
 namespace notes {
 
 // What Decrypt Text makes of a cipher text: every group decrypted, each pair
-// of zero groups read back as a line break (see recovered_text.h), the offer's
-// line taken off the end (see offered_line.h), and the codes read back where
-// the rest reads as coded (see character_codes.h).
+// of zero groups read back as a line break (see recovered_text.h), the
+// ending taken off (see note_ending.h) or else an earlier version's offer's
+// line (see offered_line.h), and the codes read back where the rest reads as
+// coded (see character_codes.h).
 struct DecryptedNote {
     std::u32string text;
-    // The offer's line taken off the end, its line break first; empty when there was none.
+    // The ending Encrypt Text added (see note_ending.h), taken off; empty when there was none.
+    std::u32string ending;
+    // With an ending of a piece: its number, from 1, and whether more follow.
+    std::size_t piece = 0;
+    bool continues = false;
+    // An earlier version's offer's line taken off the end, its line break
+    // first; empty when there was none.
     std::u32string offeredLine;
     // Line breaks put back, the offer's own not counted.
     std::size_t lineBreaks = 0;
@@ -42,5 +49,14 @@ struct DecryptedNote {
 // Throws TextTooLongError for a cipher text over the length limit.
 [[nodiscard]] DecryptedNote decryptNote(const cipher::TextCipher& cipher,
                                         std::u32string_view cipherText);
+
+// A decrypted piece with its ending taken off, before its codes are read
+// back: the codes of a note in pieces are read back once its pieces are
+// together.
+[[nodiscard]] DecryptedNote decryptPiece(const cipher::TextCipher& cipher,
+                                         std::u32string_view cipherText);
+
+// Reads back the codes of a note whose text is still coded.
+void readCodesOf(const cipher::TextCipher& cipher, DecryptedNote& note);
 
 }  // namespace notes

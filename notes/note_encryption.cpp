@@ -7,8 +7,16 @@
 
 namespace notes {
 
-std::u32string encryptNote(const cipher::TextCipher& cipher, std::u32string_view note,
-                           const Padding* offeredLine) {
+NoteEncryption encryptNote(const cipher::TextCipher& cipher, std::u32string_view note) {
+    const std::u32string coded = withCodes(cipher, note);
+    NoteEncryption encryption;
+    encryption.plan = planEncryption(cipher, coded);
+    encryption.cipherText = encryptPlanned(cipher, coded, encryption.plan);
+    return encryption;
+}
+
+std::u32string encryptWithOfferedLine(const cipher::TextCipher& cipher, std::u32string_view note,
+                                      const Padding* offeredLine) {
     std::u32string coded = withCodes(cipher, note);
     if (offeredLine != nullptr) {
         coded += additionOf(*offeredLine);

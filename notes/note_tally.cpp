@@ -7,8 +7,8 @@
 #include "cipher/alphabet_values.h"
 #include "cipher/text_cipher.h"
 #include "cipher/zero_groups.h"
+#include "notes/encryption_plan.h"
 #include "notes/plain_forms.h"
-#include "notes/position_rules.h"
 #include "notes/recovered_text.h"
 
 namespace notes {
@@ -46,87 +46,135 @@ LineTally tallyLine(const cipher::TextCipher& cipher, std::u32string_view line) 
 }
 
 NoteTally::NoteTally(const cipher::TextCipher& cipher, std::u32string_view note) {
+    std::vector<LineTally> all;
     std::size_t start = 0;
     for (std::size_t lineBreak = note.find(kLineBreak); lineBreak != std::u32string_view::npos;
          lineBreak = note.find(kLineBreak, start)) {
-        lines.push_back(tallyLine(cipher, note.substr(start, lineBreak - start)));
+        all.push_back(tallyLine(cipher, note.substr(start, lineBreak - start)));
         start = lineBreak + kLineBreak.size();
     }
-    lines.push_back(tallyLine(cipher, note.substr(start)));
+    all.push_back(tallyLine(cipher, note.substr(start)));
+    replaceLines(0, 0, std::move(all));
 }
 
 void NoteTally::replaceLines(std::size_t first, std::size_t count, std::vector<LineTally> fresh) {
     const auto from = lines.begin() + static_cast<std::ptrdiff_t>(first);
-    lines.erase(from, from + static_cast<std::ptrdiff_t>(count));
+    const auto to = from + static_cast<std::ptrdiff_t>(count);
+    // The order of the kinds is that of their first appearance: it stays
+    // when each line is replaced by one with the same kinds in the same
+    // order, as a keystroke most often does.
+    const auto sameKinds = [](const LineTally& one, const LineTally& other) {
+        return std::equal(one.kinds.begin(), one.kinds.end(), other.kinds.begin(),
+                          other.kinds.end(), [](const CodedCharacter& a, const CodedCharacter& b) {
+                              return a.character == b.character;
+                          });
+    };
+    if (summary && count == fresh.size() && std::equal(from, to, fresh.begin(), sameKinds)) {
+        for (std::size_t index = 0; index < count; ++index) {
+            summary->add(*(from + static_cast<std::ptrdiff_t>(index)), -1);
+            summary->add(fresh[index], 1);
+        }
+    } else {
+        summary.reset();
+    }
+    for (auto line = from; line != to; ++line) {
+        characters -= line->characters;
+    }
+    for (const LineTally& line : fresh) {
+        characters += line.characters;
+    }
+    // A keystroke replaces one line by one: in place, without moving the rest.
+    if (count == fresh.size()) {
+        std::move(fresh.begin(), fresh.end(), from);
+        return;
+    }
+    lines.erase(from, to);
     lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(first),
                  std::make_move_iterator(fresh.begin()), std::make_move_iterator(fresh.end()));
 }
 
-bool NoteTally::needsCodes() const {
-    std::size_t outside = 0;
-    AmpersandReading reading;
-    for (const LineTally& line : lines) {
-        outside += line.outside;
-        reading.bare += line.ampersandReading.bare;
-        reading.telling += line.ampersandReading.telling;
-    }
-    return outside != 0 || (reading.bare == 0 && reading.telling != 0);
-}
-
-CodedCharacters NoteTally::codedCharacters() const {
-    CodedCharacters codes;
-    for (const LineTally& line : lines) {
-        codes.count += line.outside + line.ampersands;
-        codes.addedLength += line.addedByOutsideCodes;
-        for (const CodedCharacter& kind : line.kinds) {
-            if (kind.character == U'&') {
-                codes.addedLength += (kind.code.size() - 1) * kind.count;
-            }
-            const auto known = std::find_if(
-                codes.kinds.begin(), codes.kinds.end(),
-                [&kind](const CodedCharacter& seen) { return seen.character == kind.character; });
-            if (known == codes.kinds.end()) {
-                codes.kinds.push_back(kind);
-            } else {
-                known->count += kind.count;
-            }
+void NoteTally::CodeSummary::add(const LineTally& line, int sign) {
+    const auto change = [sign](std::size_t& total, std::size_t by) {
+        total = sign > 0 ? total + by : total - by;
+    };
+    for (const CodedCharacter& kind : line.kinds) {
+        const auto known = std::find_if(
+            codes.kinds.begin(), codes.kinds.end(),
+            [&kind](const CodedCharacter& seen) { return seen.character == kind.character; });
+        change(known->count, kind.count);
+        if (kind.character == U'&') {
+            change(codes.addedLength, (kind.code.size() - 1) * kind.count);
         }
     }
-    return codes;
+    change(outside, line.outside);
+    change(reading.bare, line.ampersandReading.bare);
+    change(reading.telling, line.ampersandReading.telling);
+    change(linesWithPlainForms, line.plainForms ? 1 : 0);
+    change(codes.count, line.outside + line.ampersands);
+    change(codes.addedLength, line.addedByOutsideCodes);
+}
+
+const NoteTally::CodeSummary& NoteTally::codeSummary() const {
+    if (summary) {
+        return *summary;
+    }
+    CodeSummary& total = summary.emplace();
+    for (const LineTally& line : lines) {
+        for (const CodedCharacter& kind : line.kinds) {
+            const auto known = std::find_if(
+                total.codes.kinds.begin(), total.codes.kinds.end(),
+                [&kind](const CodedCharacter& seen) { return seen.character == kind.character; });
+            if (known == total.codes.kinds.end()) {
+                total.codes.kinds.push_back({kind.character, 0, kind.code});
+            }
+        }
+        total.add(line, 1);
+    }
+    return total;
+}
+
+bool NoteTally::needsCodes() const {
+    return codeSummary().needsCodes();
 }
 
 Outlook NoteTally::outlook(const cipher::TextCipher& cipher) const {
     Outlook outlook;
-    const bool coded = needsCodes();
+    const CodeSummary& codes = codeSummary();
+    const bool coded = codes.needsCodes();
     if (coded) {
-        outlook.codes = codedCharacters();
+        outlook.codes = codes.codes;
     }
-    std::size_t characters = 0;
-    for (const LineTally& line : lines) {
-        characters += line.characters;
-        outlook.plainFormsHelp = outlook.plainFormsHelp || line.plainForms;
-    }
+    outlook.plainFormsHelp = codes.linesWithPlainForms != 0;
     const std::size_t lineBreaks = lines.empty() ? 0 : lines.size() - 1;
     const std::size_t added = outlook.codes.addedLength;
     outlook.length = {characters + kLineBreak.size() * lineBreaks + added, lineBreaks, added};
-    if (!outlook.length.fits()) {
+    if (!outlook.length.fitsNote()) {
         outlook.verdict = Outlook::Verdict::TooLong;
         return outlook;
     }
-    cipher::GroupValues positions;
-    positions.reserve(outlook.length.characters);
+    if (!outlook.length.fits()) {
+        outlook.verdict = Outlook::Verdict::InPieces;
+        outlook.pieces = 0;
+        return outlook;
+    }
+    std::u32string text;
+    text.reserve(outlook.length.characters);
     for (std::size_t index = 0; index < lines.size(); ++index) {
         if (index != 0) {
-            positions.insert(positions.end(), kLineBreak.size(), 0);
+            text += kLineBreak;
         }
         const cipher::GroupValues& line =
             coded ? lines[index].codedPositions : lines[index].positions;
-        positions.insert(positions.end(), line.begin(), line.end());
+        for (std::uint8_t position : line) {
+            text += cipher.alphabetCharacter(position);
+        }
     }
-    if (!cipher::encryptsPositions(positions)) {
-        outlook.padding = detail::offeredLineFor(cipher, std::move(positions));
+    const EncryptionPlan plan = planEncryption(cipher, text);
+    outlook.added = plan.added();
+    outlook.pieces = plan.pieces.size();
+    if (!plan.asItStands()) {
         outlook.verdict =
-            outlook.padding ? Outlook::Verdict::NeedsPadding : Outlook::Verdict::CannotBePadded;
+            outlook.pieces == 1 ? Outlook::Verdict::WithEnding : Outlook::Verdict::InPieces;
     }
     return outlook;
 }

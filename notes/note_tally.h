@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -56,9 +57,28 @@ class NoteTally {
     [[nodiscard]] Outlook outlook(const cipher::TextCipher& cipher) const;
 
   private:
-    CodedCharacters codedCharacters() const;
+    // What the codes of the whole note come to, added up over its lines.
+    struct CodeSummary {
+        std::size_t outside = 0;
+        AmpersandReading reading;
+        std::size_t linesWithPlainForms = 0;
+        // As they would travel if the note needs codes.
+        CodedCharacters codes;
+
+        [[nodiscard]] bool needsCodes() const {
+            return outside != 0 || (reading.bare == 0 && reading.telling != 0);
+        }
+        // Adds a line's codes, or takes them away (by -1); each of its
+        // kinds must be among codes.kinds already.
+        void add(const LineTally& line, int sign);
+    };
+    const CodeSummary& codeSummary() const;
 
     std::vector<LineTally> lines;
+    std::size_t characters = 0;
+    // Kept up to date line by line, and added up over the whole note again
+    // only when the kinds of coded characters, or their order, may change.
+    mutable std::optional<CodeSummary> summary;
 };
 
 }  // namespace notes

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string_view>
 
 #include "notes/character_codes.h"
-#include "notes/padding.h"
 #include "notes/text_length.h"
 
 namespace cipher {
@@ -18,17 +18,21 @@ namespace notes {
 // What Encrypt Text would do with a note, worked out before it runs.
 struct Outlook {
     enum class Verdict : std::uint8_t {
-        AsItIs,          // it encrypts as it stands
-        NeedsPadding,    // it meets a zero group; the offer's line lets it encrypt
-        CannotBePadded,  // it meets a zero group, and no line within the limit helps
-        TooLong,         // it is over the length limit, its codes counted
+        AsItIs,      // it encrypts as it stands
+        WithEnding,  // it takes an ending of a few characters on its last line
+        InPieces,    // it goes in pieces, each a cipher text of its own
+        TooLong,     // it is over kMaxNoteLength, its codes counted
     };
 
     // The length as it reaches the cipher, codes included.
     TextLength length;
     Verdict verdict = Verdict::AsItIs;
-    // With NeedsPadding: the characters of the line Encrypt Text would offer.
-    std::optional<Padding> padding;
+    // Characters the endings add, and the empty lines between pieces, as a
+    // person counts them.
+    std::size_t added = 0;
+    // How many pieces; 0 for a note over the cipher's limit, whose pieces
+    // are worked out when Encrypt Text runs rather than at every keystroke.
+    std::size_t pieces = 1;
     // The characters that travel as codes.
     CodedCharacters codes;
     // Some of the coded characters have a plain form in the alphabet, which is shorter.

@@ -8,6 +8,9 @@
 
 namespace notes {
 
+// The longest note Encrypt Text takes, in pieces, as the cipher counts it.
+inline constexpr std::size_t kMaxNoteLength = 2'000'000;
+
 // How long a text is for the cipher, and for the person who typed it: a line
 // break is one character to a person, but reaches the cipher as a carriage
 // return and a line feed, and a character that travels as a code reaches it
@@ -22,6 +25,10 @@ struct TextLength {
 
     [[nodiscard]] std::size_t asTyped() const { return characters - lineBreaks - addedByCodes; }
     [[nodiscard]] bool fits() const { return characters <= cipher::kMaxTextLength; }
+    [[nodiscard]] bool fitsNote() const { return characters <= kMaxNoteLength; }
+    [[nodiscard]] std::size_t excessOverNote() const {
+        return fitsNote() ? 0 : characters - kMaxNoteLength;
+    }
     // How many characters, as the cipher counts them, are past the limit.
     [[nodiscard]] std::size_t excess() const {
         return fits() ? 0 : characters - cipher::kMaxTextLength;

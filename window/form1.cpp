@@ -21,6 +21,7 @@
 #include "notes/character_codes.h"
 #include "notes/decryption_outlook.h"
 #include "notes/note_encryption.h"
+#include "notes/note_pieces.h"
 #include "notes/plain_forms.h"
 #include "status_line.h"
 
@@ -108,49 +109,40 @@ void Form1::createStatusLine() {
     statusBar()->setSizeGripEnabled(false);
 }
 
-// A command writes only on success or when the user takes an offer: a text
-// that cannot be transformed stays exactly as it was, undo history included.
+// Every note within the limit encrypts at once: where it needs an ending
+// or pieces, the message says so, and Ctrl+Z takes it back.
 void Form1::encryptText() {
-    const std::u32string note = readNote(*txtnote);
     const notes::Outlook outlook = liveNote->outlook();
-    switch (outlook.verdict) {
-        case notes::Outlook::Verdict::AsItIs:
-            writeEncryption(note, outlook, nullptr);
-            break;
-        case notes::Outlook::Verdict::NeedsPadding:
-            offerLine(note, outlook);
-            break;
-        case notes::Outlook::Verdict::CannotBePadded:
-            refuse(Command::Encrypt, Messages::noPadding());
-            break;
-        case notes::Outlook::Verdict::TooLong:
-            refuse(Command::Encrypt, Messages::tooLong(Command::Encrypt, outlook.length));
-            break;
+    if (outlook.verdict == notes::Outlook::Verdict::TooLong) {
+        refuse(Command::Encrypt, Messages::noteTooLong(outlook.length));
+    } else {
+        const notes::NoteEncryption encryption =
+            notes::encryptNote(textCipher(), readNote(*txtnote));
+        writeResult(encryption.cipherText, Messages::encrypted(outlook.codes, encryption.plan));
     }
     txtnote->setFocus();
-}
-
-void Form1::writeEncryption(const std::u32string& note, const notes::Outlook& outlook,
-                            const notes::Padding* line) {
-    writeResult(notes::encryptNote(textCipher(), note, line),
-                Messages::encrypted(outlook.codes, line));
-}
-
-void Form1::offerLine(const std::u32string& note, const notes::Outlook& outlook) {
-    if (!outlook.padding) {
-        return;
-    }
-    const notes::Padding& line = *outlook.padding;
-    if (ask(Command::Encrypt, Messages::paddingOffer(line), {Messages::paddingCaption(line)})) {
-        writeEncryption(note, outlook, &line);
-    }
 }
 
 // Decrypt Text goes straight to the decrypted text: its digits would only be
 // seen when decoding fails, and then they would have replaced the cipher text.
 void Form1::decryptText() {
-    const notes::DecryptionOutlook outlook =
-        notes::decryptionOutlookOf(textCipher(), readNote(*txtnote));
+    const std::u32string text = readNote(*txtnote);
+    if (const auto pieces = notes::decryptPieces(textCipher(), text)) {
+        if (pieces->gap) {
+            refuse(Command::Decrypt, Messages::piecesOutOfPlace(*pieces->gap));
+        } else {
+            writeResult(pieces->text, Messages::decryptedPieces(*pieces));
+        }
+        txtnote->setFocus();
+        return;
+    }
+    const notes::DecryptionOutlook outlook = notes::decryptionOutlookOf(textCipher(), text);
+    if (outlook.decrypted.complete() &&
+        (outlook.decrypted.piece > 1 || outlook.decrypted.continues)) {
+        refuse(Command::Decrypt, Messages::lonePiece(outlook.decrypted));
+        txtnote->setFocus();
+        return;
+    }
     using Verdict = notes::DecryptionOutlook::Verdict;
     switch (outlook.verdict) {
         case Verdict::Decrypts:

@@ -38,11 +38,6 @@ class Form1 : public QMainWindow {
     void createMenus();
     void createStatusLine();
 
-    // Encrypt Text.
-    void writeEncryption(const std::u32string& note, const notes::Outlook& outlook,
-                         const notes::Padding* line);
-    void offerLine(const std::u32string& note, const notes::Outlook& outlook);
-
     // Decrypt Text.
     void askAboutDecryption(const notes::DecryptionOutlook& outlook);
     void writeDecryptionOfferingWithout(const notes::DecryptionOutlook& outlook);

@@ -8,17 +8,6 @@
 #include "note_text.h"
 #include "notes/character_codes.h"
 
-namespace {
-
-QTextCursor markOf(QTextDocument& document, int from, int to) {
-    QTextCursor run(&document);
-    run.setPosition(from);
-    run.setPosition(to, QTextCursor::KeepAnchor);
-    return run;
-}
-
-}  // namespace
-
 LiveNote::LiveNote(const cipher::TextCipher& textCipher, NoteEdit& textArea)
     : QObject(&textArea), cipher(textCipher), note(textArea) {
     QTextDocument& document = *note.document();
@@ -51,42 +40,33 @@ void LiveNote::contentsChanged(int position, int /*removed*/, int added) {
     emit changed();
 }
 
-// Marks follow the text they mark, so an edit leaves every mark outside
-// the blocks it touched where it belongs.
+// Each block keeps its own marks, so an edit leaves every mark outside the
+// blocks it touched where it belongs.
 void LiveNote::mark(const QTextBlock& first, const QTextBlock& last, bool whole) {
     QTextDocument& document = *note.document();
     const QTextBlock from = whole ? document.firstBlock() : first;
     const QTextBlock to = whole ? document.lastBlock() : last;
-    const int start = from.position();
-    const int end = to.position() + to.length();
-    const QList<QTextCursor>& current = note.marks();
-    QList<QTextCursor> marks;
-    auto kept = current.begin();
-    for (; kept != current.end() && kept->selectionEnd() <= start; ++kept) {
-        if (kept->hasSelection()) {
-            marks.append(*kept);
-        }
-    }
+    const auto travelsAsCode = [this](char32_t character) {
+        return notes::travelsAsCode(cipher, character, coded);
+    };
+    QTextBlock firstChanged;
+    QTextBlock lastChanged;
     for (QTextBlock block = from; block.isValid(); block = block.next()) {
-        for (const auto& [runFrom, runTo] : runsIn(block, [this](char32_t character) {
-                 return notes::travelsAsCode(cipher, character, coded);
-             })) {
-            marks.append(markOf(document, runFrom, runTo));
+        NoteEdit::Runs runs = runsIn(block, travelsAsCode);
+        const int start = block.position();
+        for (auto& [runFrom, runTo] : runs) {
+            runFrom -= start;
+            runTo -= start;
+        }
+        if (NoteEdit::setMarks(block, std::move(runs))) {
+            firstChanged = firstChanged.isValid() ? firstChanged : block;
+            lastChanged = block;
         }
         if (block == to) {
             break;
         }
     }
-    for (; kept != current.end(); ++kept) {
-        if (kept->selectionStart() >= end && kept->hasSelection()) {
-            marks.append(*kept);
-        }
-    }
-    const auto samePlace = [](const QTextCursor& one, const QTextCursor& other) {
-        return one.selectionStart() == other.selectionStart() &&
-               one.selectionEnd() == other.selectionEnd();
-    };
-    if (!std::equal(marks.begin(), marks.end(), current.begin(), current.end(), samePlace)) {
-        note.setMarks(std::move(marks), from, to);
+    if (firstChanged.isValid()) {
+        note.repaintMarks(firstChanged, lastChanged);
     }
 }

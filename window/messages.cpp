@@ -29,31 +29,6 @@ QString Messages::unchanged() {
     return tr("The text has not been changed.");
 }
 
-// "12 spaces and 2 other characters (a, 5)".
-QString Messages::additions(const notes::Padding& line) {
-    std::u32string others;
-    for (char32_t character : line.characters) {
-        if (character != notes::kPaddingCharacter &&
-            others.find(character) == std::u32string::npos) {
-            others += character;
-        }
-    }
-    QString spaces = tr("%Ln spaces", nullptr, plural(line.spaces()));
-    if (line.others() == 0) {
-        return spaces;
-    }
-    QStringList names;
-    for (char32_t character : others) {
-        names << QString::fromUcs4(&character, 1);
-    }
-    const QString listed = QString(" (%1)").arg(names.join(", "));
-    if (line.spaces() == 0) {
-        return tr("%Ln characters", nullptr, plural(line.others())) + listed;
-    }
-    return tr("%1 and %2").arg(spaces, tr("%Ln other characters", nullptr, plural(line.others()))) +
-           listed;
-}
-
 QString Messages::codes(const notes::CodedCharacters& codes) {
     return tr("%Ln characters travel as codes: %1.", nullptr, plural(codes.count))
         .arg(codedCharacterList(codes));
@@ -94,28 +69,11 @@ QString Messages::tooLong(Command command, const notes::TextLength& length) {
     return message + "\n\n" + shorten + ' ' + unchanged();
 }
 
-namespace {
-
-QString byChance() {
-    return Messages::tr(
-        "Encrypt Text cannot take this text as it stands: its digits happen to fall into a "
-        "pattern that the cipher has no character for. This happens by chance to some texts.");
-}
-
-}  // namespace
-
-QString Messages::paddingOffer(const notes::Padding& line) {
-    return byChance() + "\n\n" +
-           tr("Adding a line of %1 at the end lets it encrypt. Decrypt Text takes that line off "
-              "again and gives the text back whole.")
-               .arg(additions(line));
-}
-
-QString Messages::noPadding() {
-    return byChance() + "\n\n" +
-           tr("A line added at the end cannot help here: the text leaves too little room within "
-              "the cipher's limit of %1 characters. Encrypt it in two shorter pieces instead.")
-               .arg(limit()) +
+QString Messages::noteTooLong(const notes::TextLength& length) {
+    return tr("This text is too long for Encrypt Text: it takes at most %1 characters, in pieces, "
+              "and counts %2 in this text, %3 too many. Keep the rest in a second text.")
+               .arg(groupedNumber(notes::kMaxNoteLength), groupedNumber(length.characters),
+                    groupedNumber(length.excessOverNote())) +
            ' ' + unchanged();
 }
 
@@ -246,18 +204,6 @@ QString Messages::straysProblem(const notes::DecryptionOutlook& outlook) {
            decryptAnyway();
 }
 
-QString Messages::paddingCaption(const notes::Padding& line) {
-    if (line.others() == 0) {
-        return tr("&Add a line of %Ln spaces at the end", nullptr, plural(line.spaces()));
-    }
-    if (line.spaces() == 0) {
-        return tr("&Add a line of %Ln characters at the end", nullptr, plural(line.others()));
-    }
-    return tr("&Add a line of %1 and %2 at the end")
-        .arg(tr("%Ln spaces", nullptr, plural(line.spaces())),
-             tr("%Ln other characters", nullptr, plural(line.others())));
-}
-
 QString Messages::decryptAnywayCaption() {
     return tr("Decrypt &Anyway");
 }
@@ -274,17 +220,25 @@ QString Messages::keepCaption() {
     return tr("Keep the Text");
 }
 
-QString Messages::encrypted(const notes::CodedCharacters& codes, const notes::Padding* line) {
-    QString note = line == nullptr
-                       ? tr("Encrypted.")
-                       : tr("Encrypted, with a line of %1 added at the end.").arg(additions(*line));
-    if (codes.any()) {
-        note += ' ' + Messages::codes(codes);
+QString Messages::encrypted(const notes::CodedCharacters& codes,
+                            const notes::EncryptionPlan& plan) {
+    QString message = tr("Encrypted.");
+    if (plan.pieces.size() > 1) {
+        message =
+            tr("Encrypted in %Ln pieces, one to a line with an empty line between, each "
+               "ending in its number after a ~.",
+               nullptr, plural(plan.pieces.size()));
+    } else if (!plan.asItStands()) {
+        message = tr("Encrypted, with %Ln characters added at the end, after a ~.", nullptr,
+                     plural(plan.added()));
     }
-    note += ' ' + (line == nullptr ? tr("Decrypt Text brings the text back whole.")
-                                   : tr("Decrypt Text takes that line off and brings the text "
-                                        "back whole."));
-    return note + ' ' + tr("Ctrl+Z restores the text.");
+    if (codes.any()) {
+        message += ' ' + Messages::codes(codes);
+    }
+    message += ' ' + (plan.asItStands() ? tr("Decrypt Text brings the text back whole.")
+                                        : tr("Decrypt Text takes them off and brings the text "
+                                             "back whole."));
+    return message + ' ' + tr("Ctrl+Z restores the text.");
 }
 
 // Codes, marks and line breaks that may not be real, after the first sentence.
@@ -388,21 +342,25 @@ QString Messages::outlook(const notes::Outlook& outlook) {
         case Verdict::AsItIs:
             line = ofLimit + ' ' + tr("Encrypt Text takes it as it is.");
             break;
-        case Verdict::NeedsPadding:
-        case Verdict::CannotBePadded:
-            // The outlook holds a line exactly when it needs one.
-            if (outlook.padding) {
-                line = ofLimit + ' ' +
-                       tr("Encrypt Text will offer to add a line of %1 at the end.")
-                           .arg(additions(*outlook.padding));
-            } else {
-                line = ofLimit + ' ' + tr("Encrypt Text cannot take it as it is; split it in two.");
-            }
+        case Verdict::WithEnding:
+            line = ofLimit + ' ' +
+                   tr("Encrypt Text adds %Ln characters at the end so that it encrypts.", nullptr,
+                      plural(outlook.added));
+            break;
+        case Verdict::InPieces:
+            line = outlook.pieces == 0
+                       ? tr("%1 characters %2: Encrypt Text writes it in pieces of at most %3.")
+                             .arg(groupedNumber(length.characters), counted, limit())
+                       : tr("%1 characters %2, %Ln pieces: Encrypt Text writes each as a cipher "
+                            "text of its own.",
+                            nullptr, plural(outlook.pieces))
+                             .arg(groupedNumber(length.characters), counted);
             break;
         case Verdict::TooLong:
             line = tr("%1 characters %2: %3 over the limit of %4.")
                        .arg(groupedNumber(length.characters), counted,
-                            groupedNumber(length.excess()), limit());
+                            groupedNumber(length.excessOverNote()),
+                            groupedNumber(notes::kMaxNoteLength));
             break;
     }
     if (coded) {
@@ -412,4 +370,47 @@ QString Messages::outlook(const notes::Outlook& outlook) {
                                codedCharacterList(outlook.codes));
     }
     return line;
+}
+
+QString Messages::decryptedPieces(const notes::DecryptedPieces& pieces) {
+    QString message =
+        pieces.notes == 1
+            ? tr("Decrypted %Ln cipher texts into one note.", nullptr, plural(pieces.cipherTexts))
+            : tr("Decrypted %1 into %Ln notes, an empty line between two.", nullptr,
+                 plural(pieces.notes))
+                  .arg(tr("%Ln cipher texts", nullptr, plural(pieces.cipherTexts)));
+    if (pieces.wrappedLines != 0) {
+        message += ' ' + tr("%Ln line breaks inside them, as mail programs wrap lines, were "
+                            "taken out first.",
+                            nullptr, plural(pieces.wrappedLines));
+    }
+    return message + ' ' + tr("Ctrl+Z restores the cipher texts.");
+}
+
+QString Messages::piecesOutOfPlace(const notes::DecryptedPieces::Gap& gap) {
+    QString problem;
+    if (gap.expected == 0) {
+        problem = tr("This text starts a note with its piece %1: the pieces before it are "
+                     "missing.")
+                      .arg(gap.found);
+    } else if (gap.found == 0) {
+        problem = tr("Piece %1 of a note is missing here.").arg(gap.expected);
+    } else {
+        problem = tr("Piece %1 of a note stands where piece %2 should be: a piece is missing or "
+                     "out of order.")
+                      .arg(gap.found)
+                      .arg(gap.expected);
+    }
+    return problem + ' ' +
+           tr("Copy every piece, in order, each on its own lines with an empty line between, "
+              "and decrypt again.") +
+           ' ' + unchanged();
+}
+
+QString Messages::lonePiece(const notes::DecryptedNote& piece) {
+    return tr("This cipher text is piece %1 of a note in pieces, and the other pieces are not "
+              "here. Copy every piece, in order, each on its own lines with an empty line "
+              "between, and decrypt them together.")
+               .arg(piece.piece) +
+           ' ' + unchanged();
 }

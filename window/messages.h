@@ -9,9 +9,10 @@
 #include "notes/character_codes.h"
 #include "notes/decrypted_note.h"
 #include "notes/decryption_outlook.h"
+#include "notes/encryption_plan.h"
+#include "notes/note_pieces.h"
 #include "notes/outlook.h"
 #include "notes/outside_characters.h"
-#include "notes/padding.h"
 #include "notes/text_length.h"
 
 // Every sentence the window shows: what happened, what it means for the
@@ -23,20 +24,24 @@ class Messages {
   public:
     // Dialogs.
     static QString tooLong(Command command, const notes::TextLength& length);
-    static QString paddingOffer(const notes::Padding& line);
-    static QString noPadding();
+    static QString noteTooLong(const notes::TextLength& length);
     // Why Decrypt Text asks before it writes, and what its offers do.
     static QString decryptionQuestion(const notes::DecryptionOutlook& outlook);
 
     // Dialog buttons and the note's offers. Alt+A takes a dialog's main offer.
-    static QString paddingCaption(const notes::Padding& line);
     static QString decryptAnywayCaption();
     static QString withoutStraysCaption();
     static QString plainFormsCaption();
     static QString keepCaption();
 
     // Notes after a command, shown until the text is next edited.
-    static QString encrypted(const notes::CodedCharacters& codes, const notes::Padding* line);
+    static QString encrypted(const notes::CodedCharacters& codes,
+                             const notes::EncryptionPlan& plan);
+    // After Decrypt Text put several cipher texts together.
+    static QString decryptedPieces(const notes::DecryptedPieces& pieces);
+    static QString piecesOutOfPlace(const notes::DecryptedPieces::Gap& gap);
+    // Decrypt Text on one piece of a note in pieces.
+    static QString lonePiece(const notes::DecryptedNote& piece);
     // After Decrypt Text wrote without asking.
     static QString decrypted(const notes::DecryptionOutlook& outlook);
     // After the user chose Decrypt Anyway.
@@ -49,7 +54,6 @@ class Messages {
     static QString outlook(const notes::Outlook& outlook);
 
   private:
-    static QString additions(const notes::Padding& line);
     static QString codes(const notes::CodedCharacters& codes);
     static QString whatDecryptingDid(const notes::DecryptedNote& decrypted);
     static QString pickedUpList(const notes::PickedUp& picked);

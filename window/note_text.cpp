@@ -75,6 +75,8 @@ QList<std::pair<int, int>> runsIn(const QTextBlock& block,
                                   const std::function<bool(char32_t)>& wanted) {
     QList<std::pair<int, int>> runs;
     const QString text = block.text();
+    // Finding a block's position walks the document's tree: once per block.
+    const int blockStart = block.position();
     int runStart = -1;
     for (qsizetype at = 0; at <= text.size();) {
         char32_t character = 0;
@@ -88,7 +90,7 @@ QList<std::pair<int, int>> runsIn(const QTextBlock& block,
             }
         }
         const bool inRun = at < text.size() && wanted(character);
-        const int position = block.position() + static_cast<int>(at);
+        const int position = blockStart + static_cast<int>(at);
         if (inRun && runStart < 0) {
             runStart = position;
         } else if (!inRun && runStart >= 0) {

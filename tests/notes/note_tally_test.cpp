@@ -7,6 +7,7 @@
 
 #include "cipher/text_cipher.h"
 #include "cipher/zero_groups.h"
+#include "notes/encryption_plan.h"
 #include "notes/offered_line.h"
 #include "notes/plain_forms.h"
 #include "notes/recovered_text.h"
@@ -57,10 +58,8 @@ void expectSame(const notes::Outlook& got, const notes::Outlook& wanted) {
     EXPECT_EQ(got.length.characters, wanted.length.characters);
     EXPECT_EQ(got.length.lineBreaks, wanted.length.lineBreaks);
     EXPECT_EQ(got.length.addedByCodes, wanted.length.addedByCodes);
-    EXPECT_EQ(got.padding.has_value(), wanted.padding.has_value());
-    if (got.padding && wanted.padding) {
-        EXPECT_EQ(got.padding->characters, wanted.padding->characters);
-    }
+    EXPECT_EQ(got.added, wanted.added);
+    EXPECT_EQ(got.pieces, wanted.pieces);
     EXPECT_EQ(got.codes.count, wanted.codes.count);
     EXPECT_EQ(got.codes.addedLength, wanted.codes.addedLength);
     EXPECT_EQ(got.codes.kinds, wanted.codes.kinds);
@@ -76,13 +75,16 @@ notes::Outlook definedOutlook(const std::u32string& note) {
         outlook.plainFormsHelp = outlook.plainFormsHelp || notes::plainForm(kind.character);
     }
     if (!outlook.length.fits()) {
-        outlook.verdict = Verdict::TooLong;
+        outlook.verdict = Verdict::InPieces;
+        outlook.pieces = 0;
         return outlook;
     }
-    const std::u32string coded = notes::withCodes(kCipher, note);
-    if (!cipher::encrypts(kCipher, coded)) {
-        outlook.padding = notes::offeredLine(kCipher, coded);
-        outlook.verdict = outlook.padding ? Verdict::NeedsPadding : Verdict::CannotBePadded;
+    const notes::EncryptionPlan plan =
+        notes::planEncryption(kCipher, notes::withCodes(kCipher, note));
+    outlook.added = plan.added();
+    outlook.pieces = plan.pieces.size();
+    if (!plan.asItStands()) {
+        outlook.verdict = plan.pieces.size() == 1 ? Verdict::WithEnding : Verdict::InPieces;
     }
     return outlook;
 }

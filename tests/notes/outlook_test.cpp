@@ -8,7 +8,7 @@
 
 #include "cipher/text_cipher.h"
 #include "cipher/zero_groups.h"
-#include "notes/offered_line.h"
+#include "notes/note_encryption.h"
 #include "notes/outside_characters.h"
 #include "notes/padding.h"
 #include "notes/plain_forms.h"
@@ -23,23 +23,27 @@ using Verdict = notes::Outlook::Verdict;
 TEST(Outlook, SaysWhatEncryptTextWillDo) {
     const auto asItIs = notes::outlookOf(kCipher, U"Hello");
     EXPECT_EQ(asItIs.verdict, Verdict::AsItIs);
-    EXPECT_FALSE(asItIs.padding.has_value());
+    EXPECT_EQ(asItIs.added, 0u);
     EXPECT_EQ(asItIs.length.characters, 5u);
 
-    const auto padded = notes::outlookOf(kCipher, U"AB");
-    EXPECT_EQ(padded.verdict, Verdict::NeedsPadding);
-    ASSERT_TRUE(padded.padding.has_value());
-    EXPECT_EQ(padded.padding->characters, notes::offeredLine(kCipher, U"AB")->characters);
+    const auto withEnding = notes::outlookOf(kCipher, U"AB");
+    EXPECT_EQ(withEnding.verdict, Verdict::WithEnding);
+    EXPECT_EQ(withEnding.added, notes::encryptNote(kCipher, U"AB").cipherText.size() - 2);
+    EXPECT_EQ(withEnding.pieces, 1u);
 
-    const auto tooLong = notes::outlookOf(kCipher, std::u32string(4682, U'a'));
+    // Past the cipher's limit a note goes in pieces, up to the note's own limit.
+    const auto long_ = notes::outlookOf(kCipher, std::u32string(4682, U'a'));
+    EXPECT_EQ(long_.verdict, Verdict::InPieces);
+    EXPECT_EQ(long_.length.excess(), 1u);
+    const auto tooLong = notes::outlookOf(kCipher, std::u32string(notes::kMaxNoteLength + 1, U'a'));
     EXPECT_EQ(tooLong.verdict, Verdict::TooLong);
-    EXPECT_EQ(tooLong.length.excess(), 1u);
+    EXPECT_EQ(tooLong.length.excessOverNote(), 1u);
 
     std::u32string lineBreaks;
     for (int count = 0; count < 2340; ++count) {
         lineBreaks += U"\r\n";
     }
-    EXPECT_EQ(notes::outlookOf(kCipher, lineBreaks).verdict, Verdict::CannotBePadded);
+    EXPECT_EQ(notes::outlookOf(kCipher, lineBreaks).verdict, Verdict::InPieces);
     EXPECT_EQ(notes::outlookOf(kCipher, std::u32string(4681, U'ü')).verdict, Verdict::AsItIs);
 }
 
@@ -49,18 +53,10 @@ TEST(Outlook, CountsCodesAgainstTheLimit) {
     EXPECT_EQ(atLimit.length.characters, 4681u);
     EXPECT_EQ(atLimit.length.addedByCodes, 6u);
     EXPECT_EQ(atLimit.length.asTyped(), 4675u);
-    EXPECT_NE(atLimit.verdict, Verdict::TooLong);
+    EXPECT_TRUE(atLimit.length.fits());
     const auto over = notes::outlookOf(kCipher, U"ß" + std::u32string(4675, U'a'));
-    EXPECT_EQ(over.verdict, Verdict::TooLong);
     EXPECT_EQ(over.length.excess(), 1u);
-    // The offer is made for the note as it reaches the cipher, codes and all.
-    const auto coded = notes::outlookOf(kCipher, U"Straße AB");
-    if (coded.verdict == Verdict::NeedsPadding) {
-        EXPECT_EQ(coded.padding->characters,
-                  notes::offeredLine(kCipher, U"Stra&szlig;e AB")->characters);
-    } else {
-        EXPECT_TRUE(cipher::encrypts(kCipher, U"Stra&szlig;e AB"));
-    }
+    EXPECT_EQ(over.pieces, 0u);
 }
 
 TEST(Outlook, NamesTheCodedCharactersAndWhetherPlainFormsHelp) {

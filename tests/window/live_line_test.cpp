@@ -12,6 +12,7 @@
 #include "note_edit.h"
 #include "note_text.h"
 #include "notes/character_codes.h"
+#include "notes/encryption_plan.h"
 #include "notes/outlook.h"
 #include "status_label.h"
 #include "window_driver.h"
@@ -84,29 +85,36 @@ void LiveLineTest::saysWhatEncryptTextWillDo_data() {
                               << "5 of 4,681 characters (a line break counts as two): Encrypt "
                                  "Text takes it as it is."
                               << false;
-    QTest::newRow("needs an offer") << "AB"
-                                    << "2 of 4,681 characters (a line break counts as two): "
-                                       "Encrypt Text will offer to add a line of 1 character (~) "
-                                       "at the end."
-                                    << false;
+    QTest::newRow("needs an ending") << "AB"
+                                     << "2 of 4,681 characters (a line break counts as two): "
+                                        "Encrypt Text adds 2 characters at the end so that it "
+                                        "encrypts."
+                                     << false;
     QTest::newRow("line breaks count twice")
         << "Hello\nyou"
         << "10 of 4,681 characters (a line break counts as two): Encrypt Text takes it as it is."
         << false;
-    QTest::newRow("too long") << QString(4690, 'a')
-                              << "4,690 characters (a line break counts as two): 9 over the "
-                                 "limit of 4,681."
-                              << false;
-    QTest::newRow("cannot be padded")
-        << QString(2340, '\n')
-        << "4,680 of 4,681 characters (a line break counts as two): Encrypt Text cannot take it "
-           "as it is; split it in two."
+    QTest::newRow("past the cipher's limit") << QString(4690, 'a')
+                                             << "4,690 characters (a line break counts as two): "
+                                                "Encrypt Text writes it in pieces of at most "
+                                                "4,681."
+                                             << false;
+    // Two capitals over and over leave most digits 0: many short pieces.
+    const QString pairs = QString("AB").repeated(2300);
+    const std::size_t pieces =
+        notes::planEncryption(cipher::TextCipher(), pairs.toStdU32String()).pieces.size();
+    QTest::newRow("pieces within the limit")
+        << pairs
+        << QString(
+               "4,600 characters (a line break counts as two), %1 pieces: Encrypt Text writes "
+               "each as a cipher text of its own.")
+               .arg(pieces)
         << false;
-    QTest::newRow("too long with codes")
+    QTest::newRow("past the limit with codes")
         << QString(4675, '\t')
-        << "18,700 characters (a line break counts as two, a code as its length): 14,019 over the "
-           "limit of 4,681. 4,675 characters travel as codes, 14,025 characters longer: tab as "
-           "&#9; (4,675)."
+        << "18,700 characters (a line break counts as two, a code as its length): Encrypt Text "
+           "writes it in pieces of at most 4,681. 4,675 characters travel as codes, 14,025 "
+           "characters longer: tab as &#9; (4,675)."
         << false;
     QTest::newRow("codes")
         << QString::fromUtf8("It\u2019s\tok\u00A0\u00C9\u00C9")

@@ -17,7 +17,7 @@ from atspi_helpers import find_application, note, paste, press, wait_for_note
 EXPECTED = [
     ("the text the window starts with", None, "6 of ", "6 of 4,681 characters"),
     ("Ctrl+E, then Ctrl+D", ["ctrl+e", "ctrl+d"], "Decrypted", "with 1 line break put back"),
-    ("AB pasted", "AB", "2 of ", "Encrypt Text will offer to add a line of 1 character (~) at the end"),
+    ("AB pasted", "AB", "2 of ", "Encrypt Text adds 2 characters at the end"),
 ]
 
 failures = []

@@ -10,8 +10,13 @@
 
 namespace {
 
-notes::Padding padding(std::size_t spaces, const std::u32string& others) {
-    return {std::u32string(spaces, U' ') + others};
+// A plan of pieces with these endings; one piece without an ending goes as it stands.
+notes::EncryptionPlan plan(std::initializer_list<std::u32string> endings) {
+    notes::EncryptionPlan plan;
+    for (const std::u32string& ending : endings) {
+        plan.pieces.push_back({0, 10, ending});
+    }
+    return plan;
 }
 
 // Tabs and then É, as the cipher lists them: in order of first appearance.
@@ -87,12 +92,13 @@ QString decryptedWithout(const notes::EndSpace& atStart, const notes::EndSpace& 
     return Messages::decryptedWithoutPickedUp(without, picked);
 }
 
-notes::Outlook outlook(std::size_t length, notes::Outlook::Verdict verdict,
-                       std::optional<notes::Padding> line = {}, notes::CodedCharacters codes = {}) {
+notes::Outlook outlook(std::size_t length, notes::Outlook::Verdict verdict, std::size_t added = 0,
+                       std::size_t pieces = 1, notes::CodedCharacters codes = {}) {
     notes::Outlook outlook;
     outlook.length = {length, 0, codes.addedLength};
     outlook.verdict = verdict;
-    outlook.padding = std::move(line);
+    outlook.added = added;
+    outlook.pieces = pieces;
     outlook.codes = std::move(codes);
     return outlook;
 }
@@ -118,33 +124,18 @@ void MessagesTest::readsAsWritten_data() {
         QTest::newRow(name) << shown << expected;
     };
 
-    row("caption, 1 space", Messages::paddingCaption(padding(1, U"")),
-        "&Add a line of 1 space at the end");
-    row("caption, 2 spaces", Messages::paddingCaption(padding(2, U"")),
-        "&Add a line of 2 spaces at the end");
-    row("caption, 1 character", Messages::paddingCaption(padding(0, U".")),
-        "&Add a line of 1 character at the end");
-    row("caption, 1,000 characters",
-        Messages::paddingCaption(padding(0, std::u32string(1000, 'a'))),
-        "&Add a line of 1,000 characters at the end");
-    row("caption, 1 and 1", Messages::paddingCaption(padding(1, U".")),
-        "&Add a line of 1 space and 1 other character at the end");
-    row("caption, 12 and 2", Messages::paddingCaption(padding(12, U"a.")),
-        "&Add a line of 12 spaces and 2 other characters at the end");
-
-    row("encrypted, whole", Messages::encrypted({}, nullptr),
+    row("encrypted, whole", Messages::encrypted({}, plan({U""})),
         "Encrypted. Decrypt Text brings the text back whole. Ctrl+Z restores the text.");
-    const notes::Padding added = padding(3, U".");
-    row("encrypted, with a line", Messages::encrypted({}, &added),
-        "Encrypted, with a line of 3 spaces and 1 other character (.) added at the end. Decrypt "
-        "Text takes that line off and brings the text back whole. Ctrl+Z restores the text.");
-    row("encrypted, 1 code", Messages::encrypted(coded(0, 1), nullptr),
+    row("encrypted, with an ending", Messages::encrypted({}, plan({U"~~."})),
+        "Encrypted, with 3 characters added at the end, after a ~. Decrypt Text takes them off "
+        "and brings the text back whole. Ctrl+Z restores the text.");
+    row("encrypted, 1 code", Messages::encrypted(coded(0, 1), plan({U""})),
         "Encrypted. 1 character travels as a code: tab as &#9;. Decrypt Text brings the text "
         "back whole. Ctrl+Z restores the text.");
-    row("encrypted, 3 codes and a line", Messages::encrypted(coded(2, 1), &added),
-        "Encrypted, with a line of 3 spaces and 1 other character (.) added at the end. 3 "
-        "characters travel as codes: ß as &szlig; (2), tab as &#9;. Decrypt Text takes that line "
-        "off and brings the text back whole. Ctrl+Z restores the text.");
+    row("encrypted, 3 codes, 2 pieces", Messages::encrypted(coded(2, 1), plan({U"~1+~", U"~2=~"})),
+        "Encrypted in 2 pieces, one to a line with an empty line between, each ending in its "
+        "number after a ~. 3 characters travel as codes: ß as &szlig; (2), tab as &#9;. Decrypt "
+        "Text takes them off and brings the text back whole. Ctrl+Z restores the text.");
 
     const auto decrypts = [](const notes::DecryptedNote& note) {
         return decryption(DecryptVerdict::Decrypts, note);
@@ -220,20 +211,26 @@ void MessagesTest::readsAsWritten_data() {
 
     row("outlook, as it is", Messages::outlook(outlook(12, Verdict::AsItIs)),
         "12 of 4,681 characters (a line break counts as two): Encrypt Text takes it as it is.");
-    row("outlook, a line",
-        Messages::outlook(outlook(4000, Verdict::NeedsPadding, padding(0, U"."))),
-        "4,000 of 4,681 characters (a line break counts as two): Encrypt Text will offer to add a "
-        "line of 1 character (.) at the end.");
-    row("outlook, no line, 1 code",
-        Messages::outlook(outlook(4681, Verdict::CannotBePadded, {}, coded(1, 0))),
-        "4,681 of 4,681 characters (a line break counts as two, a code as its length): Encrypt "
-        "Text cannot take it as it is; split it in two. 1 character travels as a code, 6 "
+    row("outlook, an ending", Messages::outlook(outlook(4000, Verdict::WithEnding, 1)),
+        "4,000 of 4,681 characters (a line break counts as two): Encrypt Text adds 1 character at "
+        "the end so that it encrypts.");
+    row("outlook, 3 pieces, 1 code",
+        Messages::outlook(outlook(4681, Verdict::InPieces, 14, 3, coded(1, 0))),
+        "4,681 characters (a line break counts as two, a code as its length), 3 pieces: Encrypt "
+        "Text writes each as a cipher text of its own. 1 character travels as a code, 6 "
         "characters longer: ß as &szlig;.");
+    row("outlook, pieces not counted", Messages::outlook(outlook(12012, Verdict::InPieces, 0, 0)),
+        "12,012 characters (a line break counts as two): Encrypt Text writes it in pieces of at "
+        "most 4,681.");
     row("outlook, 1 too many, 3 codes",
-        Messages::outlook(outlook(4682, Verdict::TooLong, {}, coded(1, 2))),
-        "4,682 characters (a line break counts as two, a code as its length): 1 over the limit of "
-        "4,681. 3 characters travel as codes, 12 characters longer: ß as &szlig;, tab as &#9; "
-        "(2).");
+        Messages::outlook(outlook(2000001, Verdict::TooLong, 0, 0, coded(1, 2))),
+        "2,000,001 characters (a line break counts as two, a code as its length): 1 over the "
+        "limit of 2,000,000. 3 characters travel as codes, 12 characters longer: ß as &szlig;, "
+        "tab as &#9; (2).");
+    row("note too long", Messages::noteTooLong({2000012, 0}),
+        "This text is too long for Encrypt Text: it takes at most 2,000,000 characters, in "
+        "pieces, and counts 2,000,012 in this text, 12 too many. Keep the rest in a second text. "
+        "The text has not been changed.");
 
     row("too long by 1", Messages::tooLong(Command::Encrypt, {4682, 0}),
         "This text is too long for Encrypt Text: the cipher takes at most 4,681 characters at a "
@@ -264,21 +261,6 @@ void MessagesTest::readsAsWritten_data() {
         "has 1 line break, and the codes for characters outside the cipher's alphabet add 6 "
         "characters.\n\nShorten it by 1 character (a line break counts as two, a code as its "
         "length), or transform it in pieces. The text has not been changed.");
-
-    const QString byChance =
-        "Encrypt Text cannot take this text as it stands: its digits happen to fall into a "
-        "pattern that the cipher has no character for. This happens by chance to some texts.\n\n";
-    row("offer, 1 character", Messages::paddingOffer(padding(0, U".")),
-        (byChance + "Adding a line of 1 character (.) at the end lets it encrypt. Decrypt Text "
-                    "takes that line off again and gives the text back whole."));
-    row("offer, 2 spaces and 2 others", Messages::paddingOffer(padding(2, U"a.")),
-        (byChance + "Adding a line of 2 spaces and 2 other characters (a, .) at the end lets it "
-                    "encrypt. Decrypt Text takes that line off again and gives the text back "
-                    "whole."));
-    row("no padding", Messages::noPadding(),
-        (byChance + "A line added at the end cannot help here: the text leaves too little room "
-                    "within the cipher's limit of 4,681 characters. Encrypt it in two shorter "
-                    "pieces instead. The text has not been changed."));
 
     const QString anyway =
         "Decrypt Anyway decrypts everything else and puts � where a character cannot come back.";

@@ -6,11 +6,12 @@
 #include "cipher/text_cipher.h"
 #include "cipher/zero_groups.h"
 #include "notes/character_codes.h"
-#include "notes/offered_line.h"
+#include "notes/note_encryption.h"
 #include "notes/outlook.h"
 #include "notes/outside_characters.h"
 #include "notes/padding.h"
 #include "notes/recovered_text.h"
+#include "real_notes.h"
 #include "sample_texts.h"
 #include "window_driver.h"
 
@@ -30,11 +31,10 @@ class OffersTest : public QObject {
 
     void notesWhatTravelsAsCodes_data();
     void notesWhatTravelsAsCodes();
-    void addsALineWhenAltAIsPressedAndDecryptTakesItOff_data();
-    void addsALineWhenAltAIsPressedAndDecryptTakesItOff();
+    void encryptsAtOnceAndDecryptTakesTheEndingOff_data();
+    void encryptsAtOnceAndDecryptTakesTheEndingOff();
     void declinedOfferLeavesTheText_data();
     void declinedOfferLeavesTheText();
-    void offersNothingWhereNothingCanHelp();
     void decryptsAnywayWhenAltAIsPressed();
 
   private:
@@ -55,8 +55,9 @@ void OffersTest::notesWhatTravelsAsCodes_data() {
         << QString::fromUtf8("It\u2019s \u00C9mile\u2019s\t\tcaf\u00C9 \U0001F600 ok")
         << QString::fromUtf8(
                " 7 characters travel as codes: right single quote \u2019 as &rsquo; (2), \u00C9 as "
-               "&Eacute; (2), tab as &#9; (2), \U0001F600 as &#128512;. Decrypt Text takes that "
-               "line off and brings the text back whole. Ctrl+Z restores the text.");
+               "&Eacute; (2), tab as &#9; (2), \U0001F600 as &#128512;. Decrypt Text takes them "
+               "off "
+               "and brings the text back whole. Ctrl+Z restores the text.");
 }
 
 void OffersTest::notesWhatTravelsAsCodes() {
@@ -66,7 +67,7 @@ void OffersTest::notesWhatTravelsAsCodes() {
     const std::u32string note = readNote(*driver->note());
     driver->answerNextMessage(Qt::Key_A, Qt::AltModifier);
     driver->press(Qt::Key_E);
-    QCOMPARE(driver->note()->toPlainText(), toQString(samples::cipherTextOf(cipher, note)));
+    QCOMPARE(driver->note()->toPlainText(), toQString(notes::encryptNote(cipher, note).cipherText));
     QVERIFY2(driver->status().startsWith("Encrypted"), qPrintable(driver->status()));
     QVERIFY2(driver->status().endsWith(ending), qPrintable(driver->status()));
     driver->answerNextMessage(Qt::Key_Escape);
@@ -75,55 +76,51 @@ void OffersTest::notesWhatTravelsAsCodes() {
     QCOMPARE(readNote(*driver->note()), note);
 }
 
-void OffersTest::addsALineWhenAltAIsPressedAndDecryptTakesItOff_data() {
+void OffersTest::encryptsAtOnceAndDecryptTakesTheEndingOff_data() {
     QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("caption");
-    QTest::newRow("a full stop") << "AB"
-                                 << "&Add a line of 1 character at the end";
-    QTest::newRow("seven capital As") << "AAAAAAA" << QString();
-    QTest::newRow("a note with line breaks") << "milk\neggs\nbread\nbutter\ntea" << QString();
-    QTest::newRow("a note with codes") << QString::fromUtf8("Stra\u00DFe\tAA") << QString();
+    QTest::addColumn<QString>("said");
+    QTest::newRow("two capitals") << "AB"
+                                  << "Encrypted, with ";
+    QTest::newRow("seven capital As") << "AAAAAAA"
+                                      << "Encrypted, with ";
+    QTest::newRow("a list") << "milk\neggs\nbread\nbutter\ntea"
+                            << "Encrypted, with ";
+    QTest::newRow("codes") << QString::fromUtf8("Stra\u00DFe\tAA") << "Encrypted, with ";
+    QTest::newRow("a note ending as an ending does") << "see you ~~"
+                                                     << "Encrypted, with ";
+    std::u32string longest;
+    for (int index = 0; index < 4681; ++index) {
+        longest += cipher.alphabetCharacter(index * 37 % 127 + 1);
+    }
+    QTest::newRow("at the cipher's limit") << toQString(longest) << "Encrypted in ";
+    QTest::newRow("3,000 characters")
+        << toQString(samples::realNotes().front().text).repeated(1) << "Encrypted";
 }
 
-void OffersTest::addsALineWhenAltAIsPressedAndDecryptTakesItOff() {
+void OffersTest::encryptsAtOnceAndDecryptTakesTheEndingOff() {
     QFETCH(QString, text);
-    QFETCH(QString, caption);
+    QFETCH(QString, said);
     driver->paste(text);
     const std::u32string note = readNote(*driver->note());
-    const notes::Outlook outlook = notes::outlookOf(cipher, note);
-    QCOMPARE(outlook.verdict, notes::Outlook::Verdict::NeedsPadding);
-    if (!outlook.padding) {
-        QFAIL("Encrypt Text offers no line for this text");
-    }
-    const std::u32string added = notes::additionOf(*outlook.padding);
+    const int undoSteps = driver->note()->document()->availableUndoSteps();
 
-    driver->answerNextMessage(Qt::Key_A, Qt::AltModifier);
+    driver->answerNextMessage(Qt::Key_Escape);
     driver->press(Qt::Key_E);
-
-    QVERIFY(driver->lastMessage().shown);
-    if (!caption.isEmpty()) {
-        QCOMPARE(driver->lastMessage().buttons.first(), caption);
-    }
+    QVERIFY2(!driver->lastMessage().shown, qPrintable(driver->lastMessage().text));
+    QVERIFY2(driver->status().startsWith(said), qPrintable(driver->status()));
     const QString cipherText = driver->note()->toPlainText();
-    QCOMPARE(cipherText, toQString(cipher.encryptText(notes::withCodes(cipher, note) + added)));
-    QVERIFY2(driver->status().startsWith("Encrypted, with a line of "),
-             qPrintable(driver->status()));
+    QCOMPARE(readNote(*driver->note()), notes::encryptNote(cipher, note).cipherText);
 
     driver->answerNextMessage(Qt::Key_Escape);
     driver->press(Qt::Key_D);
     QVERIFY2(!driver->lastMessage().shown, qPrintable(driver->lastMessage().text));
     QCOMPARE(readNote(*driver->note()), note);
-    QVERIFY2(driver->status().contains("The line that Encrypt Text had added at the end was taken "
-                                       "off: Ctrl+Z shows it, and Ctrl+Z again restores the "
-                                       "cipher text."),
-             qPrintable(driver->status()));
-    // One Ctrl+Z shows the line, one more the cipher text, one more the note.
-    driver->press(Qt::Key_Z);
-    QCOMPARE(readNote(*driver->note()), note + added);
+    // One Ctrl+Z for each command.
     driver->press(Qt::Key_Z);
     QCOMPARE(driver->note()->toPlainText(), cipherText);
     driver->press(Qt::Key_Z);
-    QCOMPARE(driver->note()->toPlainText(), text);
+    QCOMPARE(readNote(*driver->note()), note);
+    QCOMPARE(driver->note()->document()->availableUndoSteps(), undoSteps);
 }
 
 void OffersTest::declinedOfferLeavesTheText_data() {
@@ -131,8 +128,6 @@ void OffersTest::declinedOfferLeavesTheText_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("answer");
     const QString lostTab = toQString(samples::earlierCipherTextOf(cipher, U"line\r\n\tindented"));
-    QTest::newRow("encrypt, Return") << int(Qt::Key_E) << "AB" << int(Qt::Key_Return);
-    QTest::newRow("encrypt, Escape") << int(Qt::Key_E) << "AB" << int(Qt::Key_Escape);
     QTest::newRow("decrypt, Return") << int(Qt::Key_D) << lostTab << int(Qt::Key_Return);
     QTest::newRow("decrypt, Escape") << int(Qt::Key_D) << lostTab << int(Qt::Key_Escape);
 }
@@ -152,26 +147,6 @@ void OffersTest::declinedOfferLeavesTheText() {
     QCOMPARE(driver->lastMessage().buttons.last(), QString("Keep the Text"));
     QCOMPARE(driver->note()->toPlainText(), text);
     QCOMPARE(driver->note()->document()->availableUndoSteps(), undoSteps);
-}
-
-void OffersTest::offersNothingWhereNothingCanHelp() {
-    // At the length limit there is no room for a single character.
-    std::u32string longest;
-    for (int index = 0; index < 4681; ++index) {
-        longest += cipher.alphabetCharacter(index * 37 % 127 + 1);
-    }
-    QVERIFY(!cipher::encrypts(cipher, longest));
-    driver->paste(toQString(longest));
-    driver->answerNextMessage(Qt::Key_Return);
-    driver->press(Qt::Key_E);
-
-    QVERIFY(driver->lastMessage().shown);
-    QCOMPARE(driver->lastMessage().buttons.size(), 1);
-    QVERIFY2(driver->lastMessage().text.contains("Encrypt it in two shorter pieces instead."),
-             qPrintable(driver->lastMessage().text));
-    QVERIFY2(driver->lastMessage().text.contains("limit of 4,681 characters"),
-             qPrintable(driver->lastMessage().text));
-    QCOMPARE(driver->note()->toPlainText(), toQString(longest));
 }
 
 void OffersTest::decryptsAnywayWhenAltAIsPressed() {

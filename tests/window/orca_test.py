@@ -83,11 +83,20 @@ def command(keys, starts, what, replacing=None):
 # The live line is silent while the user types or pastes.
 paste("AB")
 typed = wait_for_note(app, lambda read: read.startswith("2 of "))
-# Encrypt Text asks first; Alt+A takes its offer.
-press("ctrl+e")
-speech.wait_for(lambda line: "Keep the Text" in line, start, "the message's default button")
-command(["alt+a"], "Encrypted, with a line of 1 character", "Alt+A in Encrypt Text's message")
+# Encrypt Text adds what it needs and says so.
+command(["ctrl+e"], "Encrypted, with 2 characters added", "Ctrl+E on a text that needs an ending")
 command(["ctrl+d"], "Decrypted.", "Ctrl+D")
+# Decrypt Text on an ordinary text asks first; the message is read with its
+# default button, and Escape keeps the text.
+paste("Dear Ann, see you on Sunday at ten.")
+wait_for_note(app, lambda read: read.startswith("35 of "))
+before = len(speech.lines())
+press("ctrl+d")
+index = speech.wait_for(lambda line: "Keep the Text" in line, before,
+                       "the message's default button")
+press("Escape")
+# The text area has the keyboard back when Orca names it again.
+speech.wait_for(lambda line: line.startswith("Text"), index, "the text area after the message")
 paste("Hello")
 wait_for_note(app, lambda read: read.startswith("5 of "))
 command(["ctrl+e"], "Encrypted.", "Ctrl+E")

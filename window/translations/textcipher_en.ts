@@ -11,20 +11,6 @@
         </translation>
     </message>
     <message numerus="yes">
-        <source>%Ln characters</source>
-        <translation>
-            <numerusform>%Ln character</numerusform>
-            <numerusform>%Ln characters</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%Ln other characters</source>
-        <translation>
-            <numerusform>%Ln other character</numerusform>
-            <numerusform>%Ln other characters</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>%Ln line breaks</source>
         <translation>
             <numerusform>%Ln line break</numerusform>
@@ -95,20 +81,6 @@
         </translation>
     </message>
     <message numerus="yes">
-        <source>&amp;Add a line of %Ln spaces at the end</source>
-        <translation>
-            <numerusform>&amp;Add a line of %Ln space at the end</numerusform>
-            <numerusform>&amp;Add a line of %Ln spaces at the end</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>&amp;Add a line of %Ln characters at the end</source>
-        <translation>
-            <numerusform>&amp;Add a line of %Ln character at the end</numerusform>
-            <numerusform>&amp;Add a line of %Ln characters at the end</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>%Ln codes were read back as their characters.</source>
         <translation>
             <numerusform>%Ln code was read back as its character.</numerusform>
@@ -155,6 +127,62 @@
         <translation>
             <numerusform>Decrypted at your word, with %Ln line break put back.</numerusform>
             <numerusform>Decrypted at your word, with %Ln line breaks put back.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Encrypted in %Ln pieces, one to a line with an empty line between, each ending in its number after a ~.</source>
+        <translation>
+            <numerusform>Encrypted in %Ln piece, one to a line with an empty line between, each ending in its number after a ~.</numerusform>
+            <numerusform>Encrypted in %Ln pieces, one to a line with an empty line between, each ending in its number after a ~.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Encrypted, with %Ln characters added at the end, after a ~.</source>
+        <translation>
+            <numerusform>Encrypted, with %Ln character added at the end, after a ~.</numerusform>
+            <numerusform>Encrypted, with %Ln characters added at the end, after a ~.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Encrypt Text adds %Ln characters at the end so that it encrypts.</source>
+        <translation>
+            <numerusform>Encrypt Text adds %Ln character at the end so that it encrypts.</numerusform>
+            <numerusform>Encrypt Text adds %Ln characters at the end so that it encrypts.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 characters %2, %Ln pieces: Encrypt Text writes each as a cipher text of its own.</source>
+        <translation>
+            <numerusform>%1 characters %2, %Ln piece: Encrypt Text writes each as a cipher text of its own.</numerusform>
+            <numerusform>%1 characters %2, %Ln pieces: Encrypt Text writes each as a cipher text of its own.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Decrypted %Ln cipher texts into one note.</source>
+        <translation>
+            <numerusform>Decrypted %Ln cipher text into one note.</numerusform>
+            <numerusform>Decrypted %Ln cipher texts into one note.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Decrypted %1 into %Ln notes, an empty line between two.</source>
+        <translation>
+            <numerusform>Decrypted %1 into %Ln note, an empty line between two.</numerusform>
+            <numerusform>Decrypted %1 into %Ln notes, an empty line between two.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln cipher texts</source>
+        <translation>
+            <numerusform>%Ln cipher text</numerusform>
+            <numerusform>%Ln cipher texts</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln line breaks inside them, as mail programs wrap lines, were taken out first.</source>
+        <translation>
+            <numerusform>%Ln line break inside them, as mail programs wrap lines, was taken out first.</numerusform>
+            <numerusform>%Ln line breaks inside them, as mail programs wrap lines, were taken out first.</numerusform>
         </translation>
     </message>
 </context>

@@ -5,10 +5,11 @@
 
 #include "cipher/text_cipher.h"
 
-// The cipher's procedures written out step by step, as the baseline that the
-// library's own speed is measured against: a linear search of the alphabet,
-// one unreserved append per digit, powers of two by division. It assumes
-// texts that transform without a zero group.
+// The cipher's procedures written out step by step, as anyone who decrypts
+// with another program would: the reference that tests hold cipher texts to,
+// and the baseline that the library's own speed is measured against. A
+// linear search of the alphabet, one unreserved append per digit, powers of
+// two by division. It assumes texts that transform without a zero group.
 class LiteralTranscription {
   public:
     explicit LiteralTranscription(const cipher::TextCipher& cipher);
