@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "bare_window.h"
+#include "bench_notes.h"
 #include "cipher/text_cipher.h"
 #include "form1.h"
 #include "note_text.h"
@@ -66,27 +67,6 @@ struct SideBySide {
         }
     }
 };
-
-// A note of the given length with a line break after about every 60
-// characters and, spread evenly, the given number of characters outside
-// the alphabet (letters of the five languages, a tab, a typographic quote).
-QString noteOf(std::size_t length, std::size_t outside) {
-    const cipher::TextCipher cipher;
-    std::mt19937 random(42);
-    std::u32string text = samples::alphabetText(cipher, length, random);
-    for (std::size_t at = 60; at < text.size(); at += 61) {
-        text[at] = U'\n';
-    }
-    static const std::u32string_view kOutside = U"ßÉ\t’ãÄœ";
-    for (std::size_t count = 0; count < outside; ++count) {
-        std::size_t at = (count * 2 + 1) * length / (2 * outside);
-        if (text[at] == U'\n') {
-            ++at;
-        }
-        text[at] = kOutside[count % kOutside.size()];
-    }
-    return toQString(text);
-}
 
 struct Windows {
     Windows() {

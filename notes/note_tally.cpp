@@ -38,10 +38,6 @@ LineTally tallyLine(const cipher::TextCipher& cipher, std::u32string_view line) 
             ++known->count;
         }
     }
-    tally.positions = cipher::alphabetPositions(cipher, line);
-    tally.codedPositions = tally.kinds.empty()
-                               ? tally.positions
-                               : cipher::alphabetPositions(cipher, coded(cipher, line));
     return tally;
 }
 
@@ -137,7 +133,8 @@ bool NoteTally::needsCodes() const {
     return codeSummary().needsCodes();
 }
 
-Outlook NoteTally::outlook(const cipher::TextCipher& cipher) const {
+Outlook NoteTally::outlook(const cipher::TextCipher& cipher,
+                           const std::function<std::u32string()>& note) const {
     Outlook outlook;
     const CodeSummary& codes = codeSummary();
     const bool coded = codes.needsCodes();
@@ -157,18 +154,7 @@ Outlook NoteTally::outlook(const cipher::TextCipher& cipher) const {
         outlook.pieces = 0;
         return outlook;
     }
-    std::u32string text;
-    text.reserve(outlook.length.characters);
-    for (std::size_t index = 0; index < lines.size(); ++index) {
-        if (index != 0) {
-            text += kLineBreak;
-        }
-        const cipher::GroupValues& line =
-            coded ? lines[index].codedPositions : lines[index].positions;
-        for (std::uint8_t position : line) {
-            text += cipher.alphabetCharacter(position);
-        }
-    }
+    const std::u32string text = coded ? notes::coded(cipher, note()) : note();
     const EncryptionPlan plan = planEncryption(cipher, text);
     outlook.added = plan.added();
     outlook.pieces = plan.pieces.size();

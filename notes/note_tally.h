@@ -2,11 +2,12 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
-#include "cipher/group_values.h"
 #include "notes/character_codes.h"
 #include "notes/outlook.h"
 
@@ -33,9 +34,6 @@ struct LineTally {
     // in order of first appearance, as they would travel in a note that
     // needs codes.
     std::vector<CodedCharacter> kinds;
-    // Its alphabet positions as it stands, and with codes.
-    cipher::GroupValues positions;
-    cipher::GroupValues codedPositions;
 };
 
 // A line of a note holds no line break (carriage return + line feed).
@@ -53,8 +51,11 @@ class NoteTally {
     [[nodiscard]] std::size_t lineCount() const { return lines.size(); }
 
     [[nodiscard]] bool needsCodes() const;
-    // The same as outlookOf the note.
-    [[nodiscard]] Outlook outlook(const cipher::TextCipher& cipher) const;
+    // The same as outlookOf the note, which note() gives: it is read only
+    // for a note within the cipher's limit, whose ending or pieces are
+    // worked out from its text.
+    [[nodiscard]] Outlook outlook(const cipher::TextCipher& cipher,
+                                  const std::function<std::u32string()>& note) const;
 
   private:
     // What the codes of the whole note come to, added up over its lines.

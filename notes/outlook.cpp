@@ -6,7 +6,7 @@
 namespace notes {
 
 Outlook outlookOf(const cipher::TextCipher& cipher, std::u32string_view note) {
-    return NoteTally(cipher, note).outlook(cipher);
+    return NoteTally(cipher, note).outlook(cipher, [note] { return std::u32string(note); });
 }
 
 }  // namespace notes

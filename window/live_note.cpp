@@ -17,6 +17,10 @@ LiveNote::LiveNote(const cipher::TextCipher& textCipher, NoteEdit& textArea)
     connect(&document, &QTextDocument::contentsChange, this, &LiveNote::contentsChanged);
 }
 
+notes::Outlook LiveNote::outlook() const {
+    return tally.outlook(cipher, [this] { return readNote(note); });
+}
+
 void LiveNote::contentsChanged(int position, int /*removed*/, int added) {
     QTextDocument& document = *note.document();
     const QTextBlock first = document.findBlock(position);

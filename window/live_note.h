@@ -25,7 +25,7 @@ class LiveNote : public QObject {
     LiveNote(const cipher::TextCipher& textCipher, NoteEdit& textArea);
 
     // What Encrypt Text would do with the text as it stands.
-    notes::Outlook outlook() const { return tally.outlook(cipher); }
+    notes::Outlook outlook() const;
 
   signals:
     // The text changed, and the counts and marks follow it.
