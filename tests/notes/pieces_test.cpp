@@ -10,6 +10,7 @@
 #include "cipher/limits.h"
 #include "cipher/text_cipher.h"
 #include "literal_transcription.h"
+#include "long_notes.h"
 #include "notes/character_codes.h"
 #include "notes/decrypted_note.h"
 #include "notes/note_encryption.h"
@@ -30,48 +31,10 @@ std::u32string decrypted(std::u32string_view cipherText) {
     return notes::decryptNote(kCipher, cipherText).text;
 }
 
-std::vector<std::u32string> piecesOf(std::u32string_view written) {
-    std::vector<std::u32string> pieces;
-    for (std::size_t at = 0; at <= written.size();) {
-        const std::size_t end = std::min(written.find(notes::kPieceSeparator, at), written.size());
-        pieces.emplace_back(written.substr(at, end - at));
-        at = end + notes::kPieceSeparator.size();
-    }
-    return pieces;
-}
-
-std::u32string joined(const std::vector<std::u32string>& pieces, std::u32string_view between) {
-    std::u32string text;
-    for (const std::u32string& piece : pieces) {
-        if (!text.empty()) {
-            text += between;
-        }
-        text += piece;
-    }
-    return text;
-}
-
-// Every note of the samples, one after another: a long letter with line breaks.
-std::u32string longLetter(std::size_t length, std::u32string_view lineBreak) {
-    std::u32string text;
-    while (text.size() < length) {
-        for (const samples::RealNote& note : samples::realNotes()) {
-            text += note.text;
-            text += lineBreak;
-        }
-    }
-    text.resize(length);
-    return text;
-}
-
-// The same on one line: each line break a space.
-std::u32string oneLine(std::u32string text) {
-    for (std::size_t at = text.find(notes::kLineBreak); at != std::u32string::npos;
-         at = text.find(notes::kLineBreak, at)) {
-        text.replace(at, notes::kLineBreak.size(), U" ");
-    }
-    return text;
-}
+using samples::joined;
+using samples::longLetter;
+using samples::oneLine;
+using samples::piecesOf;
 
 TEST(NoteEnding, ReadsOnlyWhatEncryptTextWrites) {
     const struct {
@@ -196,11 +159,7 @@ TEST(Pieces, LongNotesComeBackWholeAfterMailWrapsThem) {
 
     std::vector<std::u32string> wrapped;
     for (const std::u32string& piece : piecesOf(encryption.cipherText)) {
-        std::u32string lines;
-        for (std::size_t at = 0; at < piece.size(); at += 76) {
-            lines += (at == 0 ? U"" : U"\r\n") + piece.substr(at, 76);
-        }
-        wrapped.push_back(lines);
+        wrapped.push_back(samples::wrapped(piece, 76));
     }
     const auto pieces = notes::decryptPieces(kCipher, joined(wrapped, U"\r\n\r\n"));
     ASSERT_TRUE(pieces);

@@ -5,6 +5,7 @@
 
 #include "cipher/text_cipher.h"
 #include "cipher/zero_groups.h"
+#include "long_notes.h"
 #include "notes/character_codes.h"
 #include "notes/note_encryption.h"
 #include "notes/outlook.h"
@@ -14,6 +15,7 @@
 #include "real_notes.h"
 #include "sample_texts.h"
 #include "window_driver.h"
+#include "written_notes.h"
 
 namespace {
 
@@ -94,7 +96,28 @@ void OffersTest::encryptsAtOnceAndDecryptTakesTheEndingOff_data() {
     }
     QTest::newRow("at the cipher's limit") << toQString(longest) << "Encrypted in ";
     QTest::newRow("3,000 characters")
-        << toQString(samples::realNotes().front().text).repeated(1) << "Encrypted";
+        << toQString(samples::longLetter(3'000, U"\r\n")) << "Encrypted in ";
+    // The first note of each language, and the first password, that meets a
+    // zero group as it stands.
+    for (const samples::Language language : samples::kLanguages) {
+        for (const samples::WrittenNote& note : samples::writtenNotes()) {
+            const std::u32string typed = samples::withLineBreaks(note.text);
+            if (note.language == language &&
+                !cipher::encrypts(cipher, notes::withCodes(cipher, typed))) {
+                QTest::newRow(samples::languageName(language).data())
+                    << toQString(typed) << "Encrypted, with ";
+                break;
+            }
+        }
+    }
+    for (const samples::WrittenNote& note : samples::writtenNotes()) {
+        const std::u32string typed = samples::withLineBreaks(note.text);
+        if (typed.find(U"PIN") != std::u32string::npos &&
+            !cipher::encrypts(cipher, notes::withCodes(cipher, typed))) {
+            QTest::newRow("a PIN") << toQString(typed) << "Encrypted, with ";
+            break;
+        }
+    }
 }
 
 void OffersTest::encryptsAtOnceAndDecryptTakesTheEndingOff() {
