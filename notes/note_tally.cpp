@@ -89,7 +89,7 @@ void NoteTally::replaceLines(std::size_t first, std::size_t count, std::vector<L
                  std::make_move_iterator(fresh.begin()), std::make_move_iterator(fresh.end()));
 }
 
-void NoteTally::CodeSummary::add(const LineTally& line, int sign) {
+void CodeSummary::add(const LineTally& line, int sign) {
     const auto change = [sign](std::size_t& total, std::size_t by) {
         total = sign > 0 ? total + by : total - by;
     };
@@ -110,7 +110,7 @@ void NoteTally::CodeSummary::add(const LineTally& line, int sign) {
     change(codes.addedLength, line.addedByOutsideCodes);
 }
 
-const NoteTally::CodeSummary& NoteTally::codeSummary() const {
+const CodeSummary& NoteTally::codeSummary() const {
     if (summary) {
         return *summary;
     }

@@ -39,6 +39,22 @@ struct LineTally {
 // A line of a note holds no line break (carriage return + line feed).
 [[nodiscard]] LineTally tallyLine(const cipher::TextCipher& cipher, std::u32string_view line);
 
+// What the codes of a whole note come to, added up over its lines.
+struct CodeSummary {
+    std::size_t outside = 0;
+    AmpersandReading reading;
+    std::size_t linesWithPlainForms = 0;
+    // As they would travel if the note needs codes.
+    CodedCharacters codes;
+
+    [[nodiscard]] bool needsCodes() const {
+        return outside != 0 || (reading.bare == 0 && reading.telling != 0);
+    }
+    // Adds a line's codes, or takes them away (by -1); each of its
+    // kinds must be among codes.kinds already.
+    void add(const LineTally& line, int sign);
+};
+
 // A note kept as the tallies of its lines, so that an edit recounts only the
 // lines it touches and the outlook adds up the rest.
 class NoteTally {
@@ -58,21 +74,6 @@ class NoteTally {
                                   const std::function<std::u32string()>& note) const;
 
   private:
-    // What the codes of the whole note come to, added up over its lines.
-    struct CodeSummary {
-        std::size_t outside = 0;
-        AmpersandReading reading;
-        std::size_t linesWithPlainForms = 0;
-        // As they would travel if the note needs codes.
-        CodedCharacters codes;
-
-        [[nodiscard]] bool needsCodes() const {
-            return outside != 0 || (reading.bare == 0 && reading.telling != 0);
-        }
-        // Adds a line's codes, or takes them away (by -1); each of its
-        // kinds must be among codes.kinds already.
-        void add(const LineTally& line, int sign);
-    };
     const CodeSummary& codeSummary() const;
 
     std::vector<LineTally> lines;
