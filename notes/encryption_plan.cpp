@@ -31,10 +31,10 @@ constexpr std::size_t kEndingRoom = 24;
 
 class Planner {
   public:
-    Planner(const cipher::TextCipher& cipher, std::u32string_view coded)
-        : cipher(cipher),
-          coded(coded),
-          positions(cipher::alphabetPositions(cipher, coded)),
+    Planner(const cipher::TextCipher& textCipher, std::u32string_view codedNote)
+        : cipher(textCipher),
+          coded(codedNote),
+          positions(cipher::alphabetPositions(textCipher, codedNote)),
           digits(positions) {}
 
     // The ending that lets coded[begin, begin + length) encrypt, padded only

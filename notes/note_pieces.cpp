@@ -54,7 +54,7 @@ bool decryptsWhole(const DecryptedNote& piece) {
 // Puts the pieces together note by note.
 class Assembly {
   public:
-    explicit Assembly(const cipher::TextCipher& cipher) : cipher(cipher) {}
+    explicit Assembly(const cipher::TextCipher& textCipher) : cipher(textCipher) {}
 
     void add(DecryptedNote piece) {
         if (result.gap) {

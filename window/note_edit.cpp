@@ -11,7 +11,7 @@
 namespace {
 
 struct BlockMarks : QTextBlockUserData {
-    explicit BlockMarks(NoteEdit::Runs runs) : runs(std::move(runs)) {}
+    explicit BlockMarks(NoteEdit::Runs marked) : runs(std::move(marked)) {}
     NoteEdit::Runs runs;
 };
 
