@@ -5,6 +5,7 @@
 
 #include "cipher/zero_groups.h"
 #include "notes/character_codes.h"
+#include "notes/encryption_plan.h"
 #include "notes/offered_line.h"
 #include "notes/padding.h"
 
@@ -70,6 +71,11 @@ const std::u32string& outsideCharacters() {
 
 std::u32string encryptable(const cipher::TextCipher& cipher, const std::u32string& note) {
     std::u32string coded = notes::withCodes(cipher, note);
+    const notes::EncryptionPlan plan = notes::planEncryption(cipher, coded);
+    if (plan.pieces.size() == 1) {
+        return coded + plan.pieces.front().ending;
+    }
+    // One cipher text all the same, as earlier versions wrote it.
     if (cipher::encrypts(cipher, coded)) {
         return coded;
     }

@@ -28,11 +28,13 @@ std::u32string textThatEncrypts(const cipher::TextCipher& cipher, std::size_t le
 // (and one) are kept.
 std::u32string repairedToEncrypt(const cipher::TextCipher& cipher, const std::u32string& start);
 
-// The note as Encrypt Text hands it to the cipher, taking any offer: with its
-// codes, and with the offer's line where it needs one. Empty when no offer helps.
+// The note as Encrypt Text hands it to the cipher as one cipher text: with
+// its codes and its ending; a note that Encrypt Text writes in pieces, with
+// an earlier version's offer's line where it needs one (empty when none helps).
 std::u32string encryptable(const cipher::TextCipher& cipher, const std::u32string& note);
 
-// The cipher text Encrypt Text writes for the note, taking any offer.
+// The cipher text of encryptable: what Encrypt Text writes for the note,
+// unless it writes it in pieces.
 std::u32string cipherTextOf(const cipher::TextCipher& cipher, const std::u32string& note);
 
 // The text as an earlier version of the program handed it to the cipher:
