@@ -3,9 +3,12 @@
 
 #include <QCoreApplication>
 #include <QStringList>
+#include <algorithm>
 #include <array>
+#include <iterator>
 
 #include "note_text.h"
+#include "notes/plain_forms.h"
 #include "number_format.h"
 
 namespace {
@@ -43,6 +46,37 @@ constexpr std::array kNamedCharacters = {
     NamedCharacter{0x2026, QT_TRANSLATE_NOOP("CharacterNames", "ellipsis"), true},
     NamedCharacter{0xFFFD, QT_TRANSLATE_NOOP("CharacterNames", "replacement mark"), true},
 };
+
+// The names of invisible characters as a list names one of them, or more.
+struct SpottedName {
+    char32_t character;
+    const char* one;
+    const char* more;
+};
+
+constexpr std::array kSpottedNames = {
+    SpottedName{U'\t', QT_TRANSLATE_NOOP("CharacterNames", "a tab"),
+                QT_TRANSLATE_NOOP("CharacterNames", "tabs")},
+    SpottedName{U'\r', QT_TRANSLATE_NOOP("CharacterNames", "a carriage return"),
+                QT_TRANSLATE_NOOP("CharacterNames", "carriage returns")},
+    SpottedName{U'\n', QT_TRANSLATE_NOOP("CharacterNames", "a line feed"),
+                QT_TRANSLATE_NOOP("CharacterNames", "line feeds")},
+    SpottedName{0x00A0, QT_TRANSLATE_NOOP("CharacterNames", "a no-break space"),
+                QT_TRANSLATE_NOOP("CharacterNames", "no-break spaces")},
+    SpottedName{0x202F, QT_TRANSLATE_NOOP("CharacterNames", "a narrow no-break space"),
+                QT_TRANSLATE_NOOP("CharacterNames", "narrow no-break spaces")},
+    SpottedName{0x2009, QT_TRANSLATE_NOOP("CharacterNames", "a thin space"),
+                QT_TRANSLATE_NOOP("CharacterNames", "thin spaces")},
+    SpottedName{0x200B, QT_TRANSLATE_NOOP("CharacterNames", "a zero-width space"),
+                QT_TRANSLATE_NOOP("CharacterNames", "zero-width spaces")},
+    SpottedName{0xFEFF, QT_TRANSLATE_NOOP("CharacterNames", "a zero-width no-break space"),
+                QT_TRANSLATE_NOOP("CharacterNames", "zero-width no-break spaces")},
+    SpottedName{0x2028, QT_TRANSLATE_NOOP("CharacterNames", "a line separator"),
+                QT_TRANSLATE_NOOP("CharacterNames", "line separators")},
+};
+
+// Past this many kinds, a list of what travels as codes counts the rest.
+constexpr std::size_t kSpottedKinds = 6;
 
 QString glyph(char32_t character) {
     return QString::fromUcs4(&character, 1);
@@ -82,6 +116,86 @@ QString characterName(char32_t character) {
     return glyph(character);
 }
 
+namespace {
+
+// The glyph where it shows and is not taken for another; else as named.
+QString shownCharacter(char32_t character) {
+    for (const NamedCharacter& named : kNamedCharacters) {
+        if (named.character == character) {
+            return named.withGlyph ? glyph(character) : Names::tr(named.name);
+        }
+    }
+    return characterName(character);
+}
+
+QString spottedCharacter(const notes::CodedCharacter& kind) {
+    for (const SpottedName& named : kSpottedNames) {
+        if (named.character == kind.character) {
+            return Names::tr(kind.count == 1 ? named.one : named.more);
+        }
+    }
+    if (QChar::isSpace(kind.character)) {
+        return kind.count == 1 ? Names::tr("a %1").arg(characterName(kind.character))
+                               : withCount(characterName(kind.character), kind.count);
+    }
+    return shownCharacter(kind.character);
+}
+
+}  // namespace
+
+QString joinedList(const QStringList& items) {
+    if (items.size() < 2) {
+        return items.join(QString());
+    }
+    return Names::tr("%1 and %2").arg(items.first(items.size() - 1).join(", "), items.last());
+}
+
+SpottedList compactCodedList(const notes::CodedCharacters& characters) {
+    QStringList names;
+    std::size_t others = 0;
+    bool many = false;
+    for (const notes::CodedCharacter& kind : characters.kinds) {
+        if (kind.character == U'&') {
+            continue;
+        }
+        if (static_cast<std::size_t>(names.size()) < kSpottedKinds) {
+            names << spottedCharacter(kind);
+            // A name stands for one character or for all of its kind; a glyph for its kind.
+            many = many ||
+                   (kind.count > 1 && spottedCharacter(kind) != shownCharacter(kind.character));
+        } else {
+            ++others;
+        }
+    }
+    if (others != 0) {
+        names << Names::tr("%Ln others", nullptr, static_cast<int>(others));
+    }
+    return {joinedList(names), many || names.size() > 1};
+}
+
+QString plainFormsList(const notes::CodedCharacters& characters) {
+    QList<std::pair<QString, QStringList>> forms;
+    for (const notes::CodedCharacter& kind : characters.kinds) {
+        const auto form = notes::plainForm(kind.character);
+        if (!form) {
+            continue;
+        }
+        const QString plain = *form == U" " ? Names::tr("space") : toQString(*form);
+        auto found = std::find_if(forms.begin(), forms.end(),
+                                  [&plain](const auto& entry) { return entry.first == plain; });
+        if (found == forms.end()) {
+            forms.append({plain, {}});
+            found = std::prev(forms.end());
+        }
+        found->second << shownCharacter(kind.character);
+    }
+    QStringList changes;
+    for (const auto& [plain, from] : std::as_const(forms)) {
+        changes << QString::fromUtf8("%1 \u2192 %2").arg(from.join(' '), plain);
+    }
+    return changes.join(", ");
+}
+
 QString codedCharacterList(const notes::CodedCharacters& characters) {
     QStringList names;
     for (const notes::CodedCharacter& kind : characters.kinds) {
@@ -93,9 +207,5 @@ QString codedCharacterList(const notes::CodedCharacters& characters) {
 }
 
 QString strayCharacterList(const notes::OutsideCharacters& characters) {
-    QStringList names = kindNames(characters);
-    if (characters.lineBreaks != 0) {
-        names.prepend(withCount(Names::tr("line break"), characters.lineBreaks));
-    }
-    return names.join(", ");
+    return kindNames(characters).join(", ");
 }

@@ -14,10 +14,12 @@
 #include <algorithm>
 
 #include "application_icon.h"
+#include "focus_hold.h"
 #include "live_note.h"
 #include "messages.h"
 #include "note_edit.h"
 #include "note_text.h"
+#include "notes/already_encrypted.h"
 #include "notes/character_codes.h"
 #include "notes/decryption_outlook.h"
 #include "notes/note_encryption.h"
@@ -75,6 +77,9 @@ void Form1::createTextArea() {
     font.setWeight(QFont::Normal);
     txtnote->setFont(font);
     txtnote->setPlainText("Text\n");
+    // Selected, so that the first keystroke or paste replaces it; the
+    // commands take the whole text whatever is selected.
+    txtnote->selectAll();
     txtnote->setFocus();
 }
 
@@ -95,6 +100,7 @@ void Form1::createMenus() {
     mnuFile->setObjectName("mnuFile");
     mnuFile->addAction(mnuET);
     mnuFile->addAction(mnuDT);
+    holdFocusWhileClosing(*mnuFile);
     // At fractional scale factors (1.25, 1.5, 1.75) a widget that starts
     // between two device pixels loses its bottom border to rounding; with the
     // menu bar a multiple of 4 pixels high, the text area starts on a whole
@@ -116,9 +122,11 @@ void Form1::encryptText() {
     if (outlook.verdict == notes::Outlook::Verdict::TooLong) {
         refuse(Command::Encrypt, Messages::noteTooLong(outlook.length));
     } else {
-        const notes::NoteEncryption encryption =
-            notes::encryptNote(textCipher(), readNote(*txtnote));
-        writeResult(encryption.cipherText, Messages::encrypted(outlook.codes, encryption.plan));
+        const std::u32string note = readNote(*txtnote);
+        const notes::NoteEncryption encryption = notes::encryptNote(textCipher(), note);
+        writeResult(encryption.cipherText,
+                    Messages::encrypted(outlook.codes, encryption.plan,
+                                        notes::looksAlreadyEncrypted(textCipher(), note)));
     }
     txtnote->setFocus();
 }
@@ -165,11 +173,16 @@ void Form1::decryptText() {
     txtnote->setFocus();
 }
 
-// Nothing is written unless the user takes an offer.
+// Nothing is written unless the user takes an offer. Where a way without
+// what the text picked up is offered, that is the dialog's own answer, and
+// Decrypt Anyway stands apart from it.
 void Form1::askAboutDecryption(const notes::DecryptionOutlook& outlook) {
-    QStringList offers{Messages::decryptAnywayCaption()};
-    if (outlook.verdict == notes::DecryptionOutlook::Verdict::PickedUp) {
-        offers << Messages::withoutStraysCaption();
+    const bool withoutOffered = outlook.verdict == notes::DecryptionOutlook::Verdict::PickedUp;
+    QList<DialogOffer> offers{{Messages::decryptAnywayCaption(),
+                               withoutOffered ? QMessageBox::ActionRole : QMessageBox::AcceptRole}};
+    if (withoutOffered) {
+        offers.append({Messages::withoutPickedUpCaption(Messages::pickedUpCount(outlook.pickedUp)),
+                       QMessageBox::AcceptRole});
     }
     const std::optional<int> taken =
         ask(Command::Decrypt, Messages::decryptionQuestion(outlook), offers);
@@ -183,19 +196,18 @@ void Form1::askAboutDecryption(const notes::DecryptionOutlook& outlook) {
 // A cipher text with characters that no cipher text has that still decrypts
 // into text: the result is what it is, and removing them is the user's choice.
 void Form1::writeDecryptionOfferingWithout(const notes::DecryptionOutlook& outlook) {
-    writeDecryption(outlook.decrypted, Messages::decrypted(outlook));
-    if (!outlook.withoutPickedUp) {
-        return;
+    StatusOffer without;
+    if (outlook.withoutPickedUp) {
+        without.caption =
+            Messages::withoutPickedUpCaption(Messages::pickedUpCount(outlook.pickedUp));
+        without.take = [this, outlook] {
+            // Takes back the decryption first, so that Ctrl+Z restores the cipher text.
+            undoLastCommand();
+            writeDecryptionWithoutPickedUp(outlook);
+            txtnote->setFocus();
+        };
     }
-    statusLine->setMessage(statusLine->message(), Messages::withoutStraysCaption(),
-                           [this, outlook] {
-                               // Takes back the decryption first, so that Ctrl+Z restores the
-                               // cipher text.
-                               undoLastCommand();
-                               writeDecryptionWithoutPickedUp(outlook);
-                               txtnote->setFocus();
-                           });
-    statusLine->announce();
+    writeDecryption(outlook.decrypted, Messages::decrypted(outlook), std::move(without));
 }
 
 void Form1::writeDecryptionWithoutPickedUp(const notes::DecryptionOutlook& outlook) {
@@ -204,12 +216,13 @@ void Form1::writeDecryptionWithoutPickedUp(const notes::DecryptionOutlook& outlo
     }
 }
 
-void Form1::writeDecryption(const notes::DecryptedNote& decrypted, const QString& note) {
+void Form1::writeDecryption(const notes::DecryptedNote& decrypted, const QString& note,
+                            StatusOffer offer) {
     if (decrypted.offeredLine.empty()) {
-        writeResult(decrypted.text, note);
+        writeResult(decrypted.text, note, std::move(offer));
         return;
     }
-    writeResult(decrypted.withOfferedLine(), note);
+    writeResult(decrypted.withOfferedLine(), note, std::move(offer));
     // A second edit, so that Ctrl+Z brings the line back.
     writingResult = true;
     removeEnd(*txtnote, decrypted.offeredLine);
@@ -226,8 +239,10 @@ void Form1::textEdited() {
 void Form1::showOutlook() {
     const notes::Outlook outlook = liveNote->outlook();
     if (outlook.plainFormsHelp) {
-        statusLine->setMessage(Messages::outlook(outlook), Messages::plainFormsCaption(),
-                               [this] { usePlainForms(); });
+        statusLine->setMessage(
+            Messages::outlook(outlook),
+            {Messages::plainFormsCaption(), Messages::plainFormsChanges(outlook.codes),
+             [this] { usePlainForms(); }});
     } else {
         statusLine->setMessage(Messages::outlook(outlook));
     }
@@ -250,13 +265,15 @@ void Form1::usePlainForms() {
     txtnote->setFocus();
 }
 
-void Form1::writeResult(const std::u32string& text, const QString& note) {
+// The message is set and announced before the text changes, so that a
+// screen reader speaks it before anything of the new text.
+void Form1::writeResult(const std::u32string& text, const QString& note, StatusOffer offer) {
     undoStepsBeforeCommand = txtnote->document()->availableUndoSteps();
+    statusLine->setMessage(note, std::move(offer));
+    statusLine->announce();
     writingResult = true;
     replaceNote(*txtnote, text);
     writingResult = false;
-    statusLine->setMessage(note);
-    statusLine->announce();
 }
 
 void Form1::undoLastCommand() {
@@ -268,19 +285,37 @@ void Form1::undoLastCommand() {
 }
 
 void Form1::refuse(Command command, const QString& message) {
-    QMessageBox::warning(this, commandCaption(command), message);
+    ask(command, message, {}, {Messages::okCaption(), QMessageBox::AcceptRole});
 }
 
-std::optional<int> Form1::ask(Command command, const QString& message, const QStringList& offers) {
+namespace {
+
+// A screen reader speaks a button's description after its name, and so
+// its access key, which it does not speak by itself.
+QPushButton* addButton(QMessageBox& box, const QString& caption, QMessageBox::ButtonRole role,
+                       const QString& alsoBy = {}) {
+    QPushButton* button = box.addButton(caption, role);
+    const QString key = QKeySequence::mnemonic(caption).toString(QKeySequence::NativeText);
+    button->setAccessibleDescription(alsoBy.isEmpty() ? key : key + alsoBy);
+    return button;
+}
+
+}  // namespace
+
+std::optional<int> Form1::ask(Command command, const QString& message,
+                              const QList<DialogOffer>& offers, const DialogOffer& keeping) {
     QMessageBox box(QMessageBox::Warning, commandCaption(command), message, QMessageBox::NoButton,
                     this);
     QList<QPushButton*> offerButtons;
-    for (const QString& offer : offers) {
-        offerButtons << box.addButton(offer, QMessageBox::AcceptRole);
+    for (const DialogOffer& offer : offers) {
+        offerButtons << addButton(box, offer.caption, offer.role);
     }
-    QPushButton* keep = box.addButton(Messages::keepCaption(), QMessageBox::RejectRole);
-    box.setDefaultButton(keep);
-    box.setEscapeButton(keep);
+    const DialogOffer keep = keeping.caption.isEmpty()
+                                 ? DialogOffer{Messages::keepCaption(), QMessageBox::RejectRole}
+                                 : keeping;
+    QPushButton* keepButton = addButton(box, keep.caption, keep.role, tr(", Return or Escape"));
+    box.setDefaultButton(keepButton);
+    box.setEscapeButton(keepButton);
     box.exec();
     const qsizetype taken = offerButtons.indexOf(box.clickedButton());
     return taken < 0 ? std::nullopt : std::optional<int>(static_cast<int>(taken));

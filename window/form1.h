@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QMessageBox>
 #include <optional>
 #include <string>
 
@@ -10,13 +11,20 @@
 #include "notes/decrypted_note.h"
 #include "notes/decryption_outlook.h"
 #include "notes/outlook.h"
+#include "status_line.h"
 
 class QAction;
 class QMenu;
 class QPlainTextEdit;
 class LiveNote;
-class StatusLine;
 class NoteEdit;
+
+// A dialog's button: its caption, access key included, and its role, by
+// which each platform places it.
+struct DialogOffer {
+    QString caption;
+    QMessageBox::ButtonRole role = QMessageBox::AcceptRole;
+};
 
 // The program's one window: a large text area, a File menu whose two
 // commands replace the whole text with its encryption or decryption, and a
@@ -44,20 +52,24 @@ class Form1 : public QMainWindow {
     void writeDecryptionWithoutPickedUp(const notes::DecryptionOutlook& outlook);
     // Writes the decrypted note; where the offer's line came off, first the
     // text with it, then without, so that Ctrl+Z shows it.
-    void writeDecryption(const notes::DecryptedNote& decrypted, const QString& note);
+    void writeDecryption(const notes::DecryptedNote& decrypted, const QString& note,
+                         StatusOffer offer = {});
 
     // The live line, which says what Encrypt Text will do.
     void showOutlook();
     void usePlainForms();
 
-    // Replaces the whole text as one edit and shows the command's note.
-    void writeResult(const std::u32string& text, const QString& note);
+    // Replaces the whole text as one edit and shows the command's message,
+    // with its offer if it makes one.
+    void writeResult(const std::u32string& text, const QString& note, StatusOffer offer = {});
     // Takes back what the last command wrote, however many edits it took.
     void undoLastCommand();
     void refuse(Command command, const QString& message);
-    // Shows message with the offers given and a default that keeps the
-    // text; the index of the offer taken, or none.
-    std::optional<int> ask(Command command, const QString& message, const QStringList& offers);
+    // Shows message with the offers given and a button that keeps the text
+    // (Keep the Text, unless given), the default for Return and Escape; the
+    // index of the offer taken, or none.
+    std::optional<int> ask(Command command, const QString& message,
+                           const QList<DialogOffer>& offers, const DialogOffer& keeping = {});
 
     const cipher::TextCipher& textCipher() const { return cipher; }
 

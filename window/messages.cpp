@@ -79,11 +79,8 @@ QString Messages::noteTooLong(const notes::TextLength& length) {
 
 namespace {
 
-QString decryptAnyway() {
-    return Messages::tr(
-               "Decrypt Anyway decrypts everything else and puts %1 where a character cannot "
-               "come back.")
-        .arg(kMark);
+QString keepsIt() {
+    return Messages::tr("Keep the Text leaves it as it is.");
 }
 
 // "1 space and 1 line break at the end".
@@ -103,7 +100,24 @@ QString endSpace(const notes::EndSpace& space, const QString& where) {
 
 }  // namespace
 
-// "1 tab at the start, 2 characters that no cipher text has (line break (2))
+// A line break is named as such: a mail program puts one in where it wraps
+// a line, and a person knows it as a line break, not as a character that no
+// cipher text has.
+QString Messages::outsideList(const notes::OutsideCharacters& outside, bool inside) {
+    QStringList parts;
+    if (outside.lineBreaks != 0) {
+        parts << (inside ? tr("%Ln line breaks inside, as mail programs wrap lines", nullptr,
+                              plural(outside.lineBreaks))
+                         : tr("%Ln line breaks", nullptr, plural(outside.lineBreaks)));
+    }
+    if (outside.count != 0) {
+        parts << tr("%Ln characters that no cipher text has (%1)", nullptr, plural(outside.count))
+                     .arg(strayCharacterList(outside));
+    }
+    return joinedList(parts);
+}
+
+// "1 tab at the start, 2 line breaks inside, as mail programs wrap lines,
 // and 2 spaces at the end".
 QString Messages::pickedUpList(const notes::PickedUp& picked) {
     QStringList parts;
@@ -111,9 +125,7 @@ QString Messages::pickedUpList(const notes::PickedUp& picked) {
         parts << endSpace(picked.atStart, tr("%1 at the start"));
     }
     if (picked.inside.withLineBreaks() != 0) {
-        parts << tr("%Ln characters that no cipher text has (%1)", nullptr,
-                    plural(picked.inside.withLineBreaks()))
-                     .arg(strayCharacterList(picked.inside));
+        parts << outsideList(picked.inside, true);
     }
     if (picked.atEnd.any()) {
         parts << endSpace(picked.atEnd, tr("%1 at the end"));
@@ -122,25 +134,24 @@ QString Messages::pickedUpList(const notes::PickedUp& picked) {
     return parts.isEmpty() ? last : tr("%1 and %2").arg(parts.join(", "), last);
 }
 
+std::size_t Messages::pickedUpCount(const notes::PickedUp& picked) {
+    const auto atEnd = [](const notes::EndSpace& space) {
+        return space.spaces + space.tabs + space.lineBreaks;
+    };
+    return atEnd(picked.atStart) + picked.inside.withLineBreaks() + atEnd(picked.atEnd);
+}
+
 QString Messages::decryptionQuestion(const notes::DecryptionOutlook& outlook) {
     using Verdict = notes::DecryptionOutlook::Verdict;
     switch (outlook.verdict) {
         case Verdict::NotACipherText:
-            return tr("This looks like an ordinary text, not a cipher text: it reads like text, "
-                      "and what Decrypt Text would make of it does not. Encrypt Text (Ctrl+E) may "
-                      "be what you meant.") +
+            return tr("This looks like an ordinary text, not a cipher text: Encrypt Text (Ctrl+E) "
+                      "may be what you meant.") +
                    "\n\n" +
-                   tr("Decrypt Anyway decrypts it all the same; Ctrl+Z then brings the text back.");
+                   tr("Decrypt Anyway decrypts it all the same, and Ctrl+Z brings it back; %1")
+                       .arg(keepsIt());
         case Verdict::PickedUp:
-            return tr("As it stands, this text does not decrypt in full into text. Without %1, "
-                      "it does, so the cipher text probably picked them up on the way, in a mail "
-                      "or a chat.")
-                       .arg(pickedUpList(outlook.pickedUp)) +
-                   "\n\n" +
-                   tr("Decrypt Without Them removes them and decrypts the rest. Decrypt Anyway "
-                      "decrypts the text as it stands and puts %1 where a character cannot come "
-                      "back.")
-                       .arg(kMark);
+            return pickedUpProblem(outlook);
         case Verdict::CutShort:
             return cutShortProblem(*outlook.cutShort);
         default:
@@ -149,67 +160,89 @@ QString Messages::decryptionQuestion(const notes::DecryptionOutlook& outlook) {
     }
 }
 
+QString Messages::pickedUpProblem(const notes::DecryptionOutlook& outlook) {
+    const bool one = pickedUpCount(outlook.pickedUp) == 1;
+    return (one ? tr("This looks like a cipher text that picked up a character on the way, in a "
+                     "mail or a chat: %1.")
+                : tr("This looks like a cipher text that picked up characters on the way, in a "
+                     "mail or a chat: %1."))
+               .arg(pickedUpList(outlook.pickedUp)) +
+           "\n\n" +
+           (one ? tr("Decrypt Without It takes it off and decrypts the rest; Decrypt Anyway "
+                     "decrypts the text as it stands, with %1 where a character cannot come "
+                     "back; %2")
+                : tr("Decrypt Without Them takes them off and decrypts the rest; Decrypt Anyway "
+                     "decrypts the text as it stands, with %1 where a character cannot come "
+                     "back; %2"))
+               .arg(kMark, keepsIt());
+}
+
 // Said apart for one character and for more, so that the catalogue's counted
 // phrases stay as they are.
 QString Messages::cutShortProblem(const notes::CutShort& cut) {
     using Where = notes::CutShort::Where;
     QString missing;
     if (cut.where == Where::AtEnd) {
-        missing = cut.missing == 1 ? tr("Its last character seems to be missing.")
-                                   : tr("Its last %1 characters seem to be missing.")
+        missing = cut.missing == 1 ? tr("its last character seems to be missing")
+                                   : tr("its last %1 characters seem to be missing")
                                          .arg(static_cast<qulonglong>(cut.missing));
     } else if (cut.where == Where::AtStart) {
-        missing = cut.missing == 1 ? tr("Its first character seems to be missing.")
-                                   : tr("Its first %1 characters seem to be missing.")
+        missing = cut.missing == 1 ? tr("its first character seems to be missing")
+                                   : tr("its first %1 characters seem to be missing")
                                          .arg(static_cast<qulonglong>(cut.missing));
     }
-    const QString seems = tr("This cipher text seems cut short: copy it again whole.");
-    return (missing.isEmpty() ? seems : seems + ' ' + missing) + "\n\n" +
-           tr("Decrypt Anyway decrypts it as it stands, and then only part of the note reads like "
-              "text; Ctrl+Z brings the cipher text back.");
+    const QString looks =
+        missing.isEmpty()
+            ? tr("This looks like a cipher text cut short when it was copied: copy it again whole.")
+            : tr("This looks like a cipher text cut short when it was copied (%1): copy it again "
+                 "whole.")
+                  .arg(missing);
+    return looks + "\n\n" +
+           tr("Decrypt Anyway decrypts it as it stands, and only part of the note will read like "
+              "text; %1")
+               .arg(keepsIt());
 }
 
 QString Messages::lostCharactersProblem(const notes::DecryptionOutlook& outlook) {
     const notes::DecryptedNote& decrypted = outlook.decrypted;
+    const QString anyway =
+        tr("Decrypt Anyway decrypts the rest and puts %1 where a character cannot come back; %2")
+            .arg(kMark, keepsIt());
     if (!outlook.readsLikeText) {
-        return tr("This does not decrypt into text: %Ln groups of its digits stand for no "
-                  "character, and the rest does not read like text. It is most likely not a text "
-                  "that Encrypt Text made.",
+        return tr("This does not look like a cipher text that Encrypt Text made: in %Ln places it "
+                  "decrypts into nothing, and the rest does not read like text.",
                   nullptr, plural(decrypted.marks)) +
-               "\n\n" + decryptAnyway();
+               "\n\n" + anyway;
     }
     // Two lost characters side by side read as a line break, so there may be more.
     const QString lost =
         decrypted.lineBreaksCertain
-            ? tr("%Ln characters of this note cannot come back.", nullptr, plural(decrypted.marks))
-            : tr("At least %Ln characters of this note cannot come back.", nullptr,
+            ? tr("%Ln characters of its note cannot come back", nullptr, plural(decrypted.marks))
+            : tr("at least %Ln characters of its note cannot come back", nullptr,
                  plural(decrypted.marks));
-    return lost + ' ' +
-           tr("An earlier version of Text Cipher encrypted it from a note with characters outside "
-              "the cipher's alphabet (a tab, for instance, or a letter such as %1), which that "
-              "version could not keep.")
-               .arg(QString::fromUtf8("É")) +
-           "\n\n" + decryptAnyway();
+    return tr("This looks like a cipher text from an earlier version of Text Cipher, which could "
+              "not keep characters outside the cipher's alphabet (a tab, for instance, or a letter "
+              "such as %1): %2.")
+               .arg(QString::fromUtf8("É"), lost) +
+           "\n\n" + anyway;
 }
 
 QString Messages::straysProblem(const notes::DecryptionOutlook& outlook) {
-    return tr("This text holds %Ln characters that no cipher text has: %1.", nullptr,
-              plural(outlook.strays.withLineBreaks()))
-               .arg(strayCharacterList(outlook.strays)) +
-           ' ' +
-           tr("Encrypt Text writes only characters of the cipher's alphabet, so they were probably "
-              "picked up on the way, in a mail or a chat.") +
+    return tr("This looks like a garbled cipher text: it picked up %1 on the way, and without "
+              "what it picked up it still does not decrypt in full into text.")
+               .arg(outsideList(outlook.strays, false)) +
            "\n\n" +
-           tr("Even without such characters the text does not decrypt in full into text.") + ' ' +
-           decryptAnyway();
+           tr("Decrypt Anyway decrypts it as it stands, with %1 where a character cannot come "
+              "back; %2")
+               .arg(kMark, keepsIt());
 }
 
 QString Messages::decryptAnywayCaption() {
     return tr("Decrypt &Anyway");
 }
 
-QString Messages::withoutStraysCaption() {
-    return tr("Decrypt &Without Them");
+QString Messages::withoutPickedUpCaption(std::size_t pickedUp) {
+    return pickedUp == 1 ? tr("Decrypt &Without It") : tr("Decrypt &Without Them");
 }
 
 QString Messages::plainFormsCaption() {
@@ -217,11 +250,22 @@ QString Messages::plainFormsCaption() {
 }
 
 QString Messages::keepCaption() {
-    return tr("Keep the Text");
+    return tr("&Keep the Text");
 }
 
-QString Messages::encrypted(const notes::CodedCharacters& codes,
-                            const notes::EncryptionPlan& plan) {
+QString Messages::okCaption() {
+    return tr("&OK");
+}
+
+QString Messages::plainFormsChanges(const notes::CodedCharacters& codes) {
+    return plainFormsList(codes);
+}
+
+QString Messages::encrypted(const notes::CodedCharacters& codes, const notes::EncryptionPlan& plan,
+                            bool alreadyEncrypted) {
+    if (alreadyEncrypted) {
+        return encryptedAgain(plan);
+    }
     QString message = tr("Encrypted.");
     if (plan.pieces.size() > 1) {
         message =
@@ -239,6 +283,19 @@ QString Messages::encrypted(const notes::CodedCharacters& codes,
                                         : tr("Decrypt Text takes them off and brings the text "
                                              "back whole."));
     return message + ' ' + tr("Ctrl+Z restores the text.");
+}
+
+// A cipher text holds only alphabet characters, so it needs no codes.
+QString Messages::encryptedAgain(const notes::EncryptionPlan& plan) {
+    QString message = tr("Encrypted a second time: this text looked like a cipher text already.");
+    if (plan.pieces.size() > 1) {
+        message += ' ' + tr("It is now in %Ln pieces, one to a line with an empty line between.",
+                            nullptr, plural(plan.pieces.size()));
+    } else if (!plan.asItStands()) {
+        message += ' ' + tr("%Ln characters were added at the end, after a ~.", nullptr,
+                            plural(plan.added()));
+    }
+    return message + ' ' + tr("Ctrl+D twice brings the note back; Ctrl+Z takes this back now.");
 }
 
 // Codes, marks and line breaks that may not be real, after the first sentence.
@@ -290,12 +347,12 @@ QString Messages::decrypted(const notes::DecryptionOutlook& outlook) {
     using Verdict = notes::DecryptionOutlook::Verdict;
     const notes::DecryptedNote& decrypted = outlook.decrypted;
     if (outlook.verdict == Verdict::DecryptsDespitePickedUp) {
-        QString note = tr("Likely garbled: the cipher text held %Ln characters that no cipher text "
-                          "has (%1).",
-                          nullptr, plural(outlook.strays.withLineBreaks()))
-                           .arg(strayCharacterList(outlook.strays));
+        QString note =
+            tr("Likely garbled: the cipher text held %1.").arg(outsideList(outlook.strays, false));
         if (outlook.withoutPickedUp) {
-            note += ' ' + tr("Decrypt Without Them removes them and decrypts again.");
+            note += ' ' + (pickedUpCount(outlook.pickedUp) == 1
+                               ? tr("Decrypt Without It takes it off and decrypts again.")
+                               : tr("Decrypt Without Them takes them off and decrypts again."));
         }
         return decryptedNote(decrypted, note, tr("restores the cipher text"));
     }
@@ -329,47 +386,67 @@ QString Messages::decryptedWithoutPickedUp(const notes::DecryptedNote& decrypted
     return decryptedNote(decrypted, note, tr("restores the cipher text as it was"));
 }
 
+// Seen first, in the line's two visible lines: the length, what Encrypt
+// Text will do, and which characters travel as codes. Then, for the tooltip
+// and a screen reader: how the length is counted, why the characters travel
+// as codes, and what each becomes.
 QString Messages::outlook(const notes::Outlook& outlook) {
     using Verdict = notes::Outlook::Verdict;
     const notes::TextLength& length = outlook.length;
-    const bool coded = outlook.codes.any();
-    const QString counted = coded ? tr("(a line break counts as two, a code as its length)")
-                                  : tr("(a line break counts as two)");
-    const QString ofLimit =
-        tr("%1 of %2 characters %3:").arg(groupedNumber(length.characters), limit(), counted);
+    const QString characters = groupedNumber(length.characters);
     QString line;
     switch (outlook.verdict) {
         case Verdict::AsItIs:
-            line = ofLimit + ' ' + tr("Encrypt Text takes it as it is.");
+            line = tr("%1 of %2 characters:").arg(characters, limit()) + ' ' +
+                   tr("Encrypt Text takes it as it is.");
             break;
         case Verdict::WithEnding:
-            line = ofLimit + ' ' +
+            line = tr("%1 of %2 characters:").arg(characters, limit()) + ' ' +
                    tr("Encrypt Text adds %Ln characters at the end so that it encrypts.", nullptr,
                       plural(outlook.added));
             break;
         case Verdict::InPieces:
             line = outlook.pieces == 0
-                       ? tr("%1 characters %2: Encrypt Text writes it in pieces of at most %3.")
-                             .arg(groupedNumber(length.characters), counted, limit())
-                       : tr("%1 characters %2, %Ln pieces: Encrypt Text writes each as a cipher "
-                            "text of its own.",
+                       ? tr("%1 characters: Encrypt Text writes it in pieces of at most %2.")
+                             .arg(characters, limit())
+                       : tr("%1 characters, %Ln pieces: Encrypt Text writes each as a cipher text "
+                            "of its own.",
                             nullptr, plural(outlook.pieces))
-                             .arg(groupedNumber(length.characters), counted);
+                             .arg(characters);
             break;
         case Verdict::TooLong:
-            line = tr("%1 characters %2: %3 over the limit of %4.")
-                       .arg(groupedNumber(length.characters), counted,
-                            groupedNumber(length.excessOverNote()),
+            line = tr("%1 characters: %2 over the limit of %3.")
+                       .arg(characters, groupedNumber(length.excessOverNote()),
                             groupedNumber(notes::kMaxNoteLength));
             break;
     }
-    if (coded) {
-        line += ' ' + tr("%Ln characters travel as codes, %1 characters longer: %2.", nullptr,
-                         plural(outlook.codes.count))
-                          .arg(groupedNumber(outlook.codes.addedLength),
-                               codedCharacterList(outlook.codes));
+    const notes::CodedCharacters& codes = outlook.codes;
+    if (!codes.any()) {
+        return line + ' ' + tr("A line break counts as two characters.");
     }
-    return line;
+    const auto isAmpersand = [](const notes::CodedCharacter& kind) {
+        return kind.character == U'&';
+    };
+    const bool ampersand = std::any_of(codes.kinds.begin(), codes.kinds.end(), isAmpersand);
+    // A name starts the sentence with a capital; a glyph stays as it is.
+    SpottedList spotted = compactCodedList(codes);
+    if (spotted.text.front() >= 'a' && spotted.text.front() <= 'z') {
+        spotted.text.front() = spotted.text.front().toUpper();
+    }
+    line += ' ' + (spotted.many ? tr("%1 travel as codes.").arg(spotted.text)
+                                : tr("%1 travels as a code.").arg(spotted.text));
+    line += ' ' + tr("A line break counts as two characters, a code as its length.") + ' ' +
+            tr("The cipher's alphabet has letters such as %1 and %2, but not these: each "
+               "travels as a code of alphabet characters, written as HTML writes it.")
+                .arg(QString::fromUtf8("ä"), QString::fromUtf8("é"));
+    if (ampersand) {
+        line += ' ' + tr("Beside them, & travels as &amp;, so that it is not read as the start of "
+                         "a code.");
+    }
+    return line + ' ' +
+           tr("%Ln characters travel as codes, %1 characters longer: %2.", nullptr,
+              plural(codes.count))
+               .arg(groupedNumber(codes.addedLength), codedCharacterList(codes));
 }
 
 QString Messages::decryptedPieces(const notes::DecryptedPieces& pieces) {

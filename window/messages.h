@@ -16,7 +16,8 @@
 #include "notes/text_length.h"
 
 // Every sentence the window shows: what happened, what it means for the
-// user's text, and the way through. Lengths are counted as the user counts
+// user's text, and the way through, in words for someone who knows nothing
+// of how the cipher works inside. Lengths are counted as the user counts
 // them, a line break as one character, unless said otherwise.
 class Messages {
     Q_DECLARE_TR_FUNCTIONS(Messages)
@@ -25,18 +26,28 @@ class Messages {
     // Dialogs.
     static QString tooLong(Command command, const notes::TextLength& length);
     static QString noteTooLong(const notes::TextLength& length);
-    // Why Decrypt Text asks before it writes, and what its offers do.
+    // Why Decrypt Text asks before it writes, in two sentences: what the
+    // text looks like, then what each button does.
     static QString decryptionQuestion(const notes::DecryptionOutlook& outlook);
 
-    // Dialog buttons and the note's offers. Alt+A takes a dialog's main offer.
+    // Dialog buttons and the message's offers, each with its access key:
+    // Alt+A takes a dialog's offer, Alt+W removes what a cipher text picked
+    // up ("It" for one character, "Them" for more), Alt+P uses plain forms,
+    // Alt+K keeps the text.
     static QString decryptAnywayCaption();
-    static QString withoutStraysCaption();
+    static QString withoutPickedUpCaption(std::size_t pickedUp);
     static QString plainFormsCaption();
     static QString keepCaption();
+    static QString okCaption();
+    // What Use Plain Forms will change in the text: "‘ ’ → ', – → -".
+    static QString plainFormsChanges(const notes::CodedCharacters& codes);
+    // How many characters a cipher text picked up, as the captions count them.
+    static std::size_t pickedUpCount(const notes::PickedUp& picked);
 
-    // Notes after a command, shown until the text is next edited.
-    static QString encrypted(const notes::CodedCharacters& codes,
-                             const notes::EncryptionPlan& plan);
+    // Messages after a command, shown until the text is next edited.
+    // alreadyEncrypted: the text looked like a cipher text already.
+    static QString encrypted(const notes::CodedCharacters& codes, const notes::EncryptionPlan& plan,
+                             bool alreadyEncrypted = false);
     // After Decrypt Text put several cipher texts together.
     static QString decryptedPieces(const notes::DecryptedPieces& pieces);
     static QString piecesOutOfPlace(const notes::DecryptedPieces::Gap& gap);
@@ -46,7 +57,7 @@ class Messages {
     static QString decrypted(const notes::DecryptionOutlook& outlook);
     // After the user chose Decrypt Anyway.
     static QString decryptedAnyway(const notes::DecryptionOutlook& outlook);
-    // After the user chose Decrypt Without Them.
+    // After the user chose Decrypt Without It (or Them).
     static QString decryptedWithoutPickedUp(const notes::DecryptedNote& decrypted,
                                             const notes::PickedUp& picked);
 
@@ -55,6 +66,8 @@ class Messages {
 
   private:
     static QString codes(const notes::CodedCharacters& codes);
+    static QString encryptedAgain(const notes::EncryptionPlan& plan);
+    static QString outsideList(const notes::OutsideCharacters& outside, bool inside);
     static QString whatDecryptingDid(const notes::DecryptedNote& decrypted);
     static QString pickedUpList(const notes::PickedUp& picked);
     static QString decryptedSentence(const notes::DecryptedNote& decrypted);
@@ -63,5 +76,6 @@ class Messages {
     static QString lostCharactersProblem(const notes::DecryptionOutlook& outlook);
     static QString cutShortProblem(const notes::CutShort& cut);
     static QString straysProblem(const notes::DecryptionOutlook& outlook);
+    static QString pickedUpProblem(const notes::DecryptionOutlook& outlook);
     static QString unchanged();
 };

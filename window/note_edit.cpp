@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "note_edit.h"
 
+#include <QMimeData>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QTextBlockUserData>
@@ -75,6 +76,18 @@ QList<std::pair<int, int>> NoteEdit::markedRuns() const {
         }
     }
     return runs;
+}
+
+QPointF NoteEdit::blockPlace(const QTextBlock& block) const {
+    return blockBoundingGeometry(block).translated(contentOffset()).topLeft();
+}
+
+QMimeData* NoteEdit::createMimeDataFromSelection() const {
+    QString text = textCursor().selectedText();
+    text.replace(QChar::ParagraphSeparator, QChar('\n'));
+    auto* copied = new QMimeData;
+    copied->setText(text);
+    return copied;
 }
 
 // Only the blocks in the painted room are visited, and only their marks:

@@ -30,7 +30,15 @@ class NoteEdit : public QPlainTextEdit {
     void repaintMarks(const QTextBlock& first, const QTextBlock& last);
     // The document positions (from, to) of the marked runs, in order.
     QList<std::pair<int, int>> markedRuns() const;
+    // Where the block's layout starts in the viewport.
+    QPointF blockPlace(const QTextBlock& block) const;
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+    // What Ctrl+C, Ctrl+X and dragging take out: the selected characters
+    // exactly as the text area holds them, each line end as a line feed.
+    // Qt's own plain text would turn every no-break space into a space and
+    // every line separator into a line feed, so that a note copied out would
+    // no longer be the note.
+    QMimeData* createMimeDataFromSelection() const override;
 };

@@ -114,10 +114,11 @@ void StatusLabel::fitNote() {
     words.setStyle(font(), palette().color(foregroundRole()), devicePixelRatioF());
     const int width = contentsRect().width();
     // Before the label is laid out, the whole note stands on one line.
-    const QString shown =
-        words.wrap(fullText, width > 0 ? width : std::numeric_limits<int>::max(), kLines).join(' ');
-    if (shown != shownText) {
-        shownText = shown;
+    const QStringList wrapped =
+        words.wrap(fullText, width > 0 ? width : std::numeric_limits<int>::max(), kLines);
+    if (wrapped != lines) {
+        lines = wrapped;
+        shownText = lines.join(' ');
         update(contentsRect());
     }
 }

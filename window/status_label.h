@@ -3,6 +3,7 @@
 
 #include <QLabel>
 #include <QString>
+#include <QStringList>
 
 #include "status_words.h"
 
@@ -26,6 +27,8 @@ class StatusLabel : public QLabel {
     const QString& message() const { return fullText; }
     // What shows of the note: all of it, or its start cut after a word and "…".
     const QString& shown() const { return shownText; }
+    // The same, line by line.
+    const QStringList& shownLines() const { return lines; }
 
     // The height of kLines lines of text in the label's font, as the label
     // lays them out when it wraps its text.
@@ -51,5 +54,6 @@ class StatusLabel : public QLabel {
 
     QString fullText;
     QString shownText;
+    QStringList lines;
     StatusWords words;
 };

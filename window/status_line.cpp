@@ -19,16 +19,18 @@ StatusLine::StatusLine(QWidget* parent) : QWidget(parent) {
 
     offerButton = new QPushButton(this);
     offerButton->setObjectName("cmdOffer");
-    offerButton->setAccessibleDescription(tr("Takes the offer that the status line makes"));
     offerButton->setAutoDefault(false);
     offerButton->setFocusPolicy(Qt::TabFocus);
     offerButton->hide();
     connect(offerButton, &QPushButton::clicked, this, [this] {
         if (offerAction) {
-            // The action usually replaces the note, and with it this very function.
+            // The action usually replaces the message, and with it this very function.
             const std::function<void()> action = offerAction;
+            announced = false;
             action();
-            announce();
+            if (!announced) {
+                announce();
+            }
         }
     });
 
@@ -39,17 +41,21 @@ StatusLine::StatusLine(QWidget* parent) : QWidget(parent) {
     setFixedHeight(std::max(label->height(), offerButton->sizeHint().height()) + 2 * kMargin);
 }
 
-void StatusLine::setMessage(const QString& text, const QString& offerCaption,
-                            std::function<void()> onOffer) {
-    offerAction = std::move(onOffer);
+void StatusLine::setMessage(const QString& text, StatusOffer offer) {
+    offerAction = std::move(offer.take);
+    const QString description = offer.description.isEmpty()
+                                    ? tr("Takes the offer that the status line makes")
+                                    : offer.description;
+    offerButton->setToolTip(offer.description);
+    offerButton->setAccessibleDescription(description);
     const bool offerChanged =
-        offerButton->text() != offerCaption || offerButton->isHidden() != offerCaption.isEmpty();
+        offerButton->text() != offer.caption || offerButton->isHidden() != offer.caption.isEmpty();
     if (!offerChanged && text == label->message()) {
         return;
     }
     if (offerChanged) {
-        offerButton->setText(offerCaption);
-        offerButton->setVisible(!offerCaption.isEmpty());
+        offerButton->setText(offer.caption);
+        offerButton->setVisible(!offer.caption.isEmpty());
         // The label's width changes with the button's.
         layout()->activate();
     }
@@ -60,29 +66,16 @@ const QString& StatusLine::message() const {
     return label->message();
 }
 
+// Spoken at once, while the window may still wait for the keyboard back
+// from a closing message: a screen reader speaks the window and the text
+// area after it, without cutting it off.
 void StatusLine::announce() {
-    if (announcementDue) {
-        return;
-    }
-    announcementDue = true;
-    QMetaObject::invokeMethod(this, &StatusLine::announceIfActive, Qt::QueuedConnection);
-}
-
-// After a message closes, the window gets the keyboard back a moment later,
-// and a screen reader then speaks the text area that has the focus: the
-// note waits for that, so that it is heard after it rather than cut off.
-void StatusLine::announceIfActive() {
-    if (announcementDue && isActiveWindow()) {
-        announcementDue = false;
-        label->announce();
-    }
+    announced = true;
+    label->announce();
 }
 
 bool StatusLine::event(QEvent* event) {
-    if (event->type() == QEvent::WindowActivate && announcementDue) {
-        QMetaObject::invokeMethod(this, &StatusLine::announceIfActive, Qt::QueuedConnection);
-    }
-    // The note's font sets its height, and the offer's font the button's:
+    // The message's font sets its height, and the offer's font the button's:
     // either may change with the style, the platform theme or the user's
     // settings, after the window was made.
     if (event->type() == QEvent::LayoutRequest) {

@@ -9,6 +9,15 @@ namespace {
 
 const QString kEllipsis(QChar(0x2026));
 
+// "is." cut before the next word ends in "is…": a full stop or comma before
+// the "…" would read as the end of a sentence that goes on.
+QString withoutClosingPunctuation(QString word) {
+    while (word.size() > 1 && QStringView(u".,;:").contains(word.back())) {
+        word.chop(1);
+    }
+    return word;
+}
+
 // More words than a note line ever shows: enough for every note of a session.
 constexpr qsizetype kMostWords = 4000;
 
@@ -84,6 +93,7 @@ QStringList StatusWords::wrap(const QString& note, int width, int lines) {
     }
     QList<Line> result;
     qreal used = 0;
+    bool cut = false;
     const QStringList all = note.split(' ');
     for (qsizetype index = 0; index < all.size(); ++index) {
         const Word word = index < before.size() && before[index].text == all[index]
@@ -96,10 +106,14 @@ QStringList StatusWords::wrap(const QString& note, int width, int lines) {
         }
         if (result.size() == lines) {
             endWithEllipsis(result, width);
+            cut = true;
             break;
         }
         result.append({word});
         used = word.width;
+    }
+    if (!cut) {
+        balanceLastLine(result, width);
     }
     wrapped = result;
     QStringList shown;
@@ -131,7 +145,19 @@ void StatusWords::endWithEllipsis(QList<Line>& lines, int width) {
     if (end.isEmpty()) {
         end << wordOf(kEllipsis);
     } else {
-        end.back() = wordOf(end.back().text + kEllipsis);
+        end.back() = wordOf(withoutClosingPunctuation(end.back().text) + kEllipsis);
+    }
+}
+
+// A lone word on the last line takes the word before it along, where the
+// line above keeps two words or more and the two fit.
+void StatusWords::balanceLastLine(QList<Line>& lines, int width) {
+    if (lines.size() < 2 || lines.back().size() != 1 || lines[lines.size() - 2].size() < 3) {
+        return;
+    }
+    Line& above = lines[lines.size() - 2];
+    if (above.back().width + spaceWidth + lines.back().front().width <= width) {
+        lines.back().prepend(above.takeLast());
     }
 }
 

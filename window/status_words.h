@@ -23,9 +23,10 @@ class StatusWords {
     bool setStyle(const QFont& font, const QColor& colour, qreal pixelRatio);
 
     // Wraps the note at its words into at most `lines` lines of this width,
-    // and keeps them to draw; returns them as they show. When the note takes
-    // more, the last line ends after the last of its words that leaves room
-    // for "…", and the "…" follows it.
+    // and keeps them to draw; returns them as they show. A lone word on the
+    // last line takes the word before it along. When the note takes more,
+    // the last line ends after the last of its words that leaves room for
+    // "…", and the "…" follows it, in place of a full stop or comma.
     QStringList wrap(const QString& note, int width, int lines);
 
     // Draws kept line `line` from left, top, each word from a picture of it
@@ -44,6 +45,7 @@ class StatusWords {
     Word wordOf(const QString& text);
     qreal lineWidth(const Line& line) const;
     void endWithEllipsis(QList<Line>& lines, int width);
+    void balanceLastLine(QList<Line>& lines, int width);
     QStaticText& shaped(const QString& word);
     qreal widthOf(const QString& word);
     const QPixmap& picture(const QString& word);

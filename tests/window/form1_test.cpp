@@ -3,6 +3,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -25,8 +26,8 @@ namespace {
 const QString kParagraph(QChar::ParagraphSeparator);
 using Runs = QList<std::pair<int, int>>;
 
-// The second of the three pieces of a note of three pieces.
-std::u32string pieceTwoOfThree() {
+// The pieces of a note of three pieces or more.
+std::vector<std::u32string> piecesOfALongNote() {
     const cipher::TextCipher cipher;
     std::u32string note;
     while (note.size() < 3 * cipher::kMaxTextLength) {
@@ -39,7 +40,7 @@ std::u32string pieceTwoOfThree() {
         pieces.push_back(written.substr(at, end - at));
         at = end + notes::kPieceSeparator.size();
     }
-    return pieces.size() >= 3 ? pieces[1] : std::u32string();
+    return pieces.size() >= 3 ? pieces : std::vector<std::u32string>(3);
 }
 
 }  // namespace
@@ -53,6 +54,10 @@ class Form1Test : public QObject {
 
     void showsTheWindowAsLaidOut();
     void encryptsTheInitialText();
+    void theFirstKeystrokeReplacesTheStartingText_data();
+    void theFirstKeystrokeReplacesTheStartingText();
+    void copiesExactlyWhatTheTextAreaHolds();
+    void encryptingACipherTextSaysSo();
     void showsTheEndOfALongResult_data();
     void showsTheEndOfALongResult();
     void groupsDigitsInThrees_data();
@@ -131,6 +136,65 @@ void Form1Test::encryptsTheInitialText() {
     // The caret ends after the result, with nothing selected.
     QCOMPARE(driver->note()->textCursor().position(), 6);
     QVERIFY(!driver->note()->textCursor().hasSelection());
+}
+
+void Form1Test::theFirstKeystrokeReplacesTheStartingText_data() {
+    QTest::addColumn<bool>("typed");
+    QTest::newRow("typed") << true;
+    QTest::newRow("pasted") << false;
+}
+
+void Form1Test::theFirstKeystrokeReplacesTheStartingText() {
+    QFETCH(bool, typed);
+    if (typed) {
+        QTest::keyClicks(driver->note(), "Hallo");
+    } else {
+        QApplication::clipboard()->setText("Hallo");
+        driver->press(Qt::Key_V);
+    }
+    QCOMPARE(driver->rawText(), QString("Hallo"));
+}
+
+// A note decrypted and copied out is the note, every character as it came
+// back, and pasted again it is the same text.
+void Form1Test::copiesExactlyWhatTheTextAreaHolds() {
+    const std::u32string note =
+        U"Rendez-vous\u00A0: 14\u202Fh, \u00AB\u00A0caf\u00E9\u00A0\u00BB\u2028"
+        U"2\u2009000\u00A0\u20AC\r\n\tfin";
+    driver->paste(toQString(samples::cipherTextOf(cipher, note)));
+    driver->press(Qt::Key_D);
+    QCOMPARE(readNote(*driver->note()), note);
+    driver->press(Qt::Key_A);
+    driver->press(Qt::Key_C);
+    QString lineFeeds = toQString(note);
+    lineFeeds.replace("\r\n", "\n");
+    QCOMPARE(QApplication::clipboard()->text(), lineFeeds);
+    driver->press(Qt::Key_V);
+    QCOMPARE(readNote(*driver->note()), note);
+}
+
+// Encrypt Text on a cipher text encrypts it again, says so, and both ways back hold.
+void Form1Test::encryptingACipherTextSaysSo() {
+    const QString note = "Meet at the old mill at seven, and bring the map.";
+    driver->paste(note);
+    driver->press(Qt::Key_E);
+    QVERIFY2(driver->status().startsWith("Encrypted, with "), qPrintable(driver->status()));
+    const QString once = driver->note()->toPlainText();
+    driver->press(Qt::Key_E);
+    QVERIFY2(driver->status().startsWith("Encrypted a second time: this text looked like a "
+                                         "cipher text already."),
+             qPrintable(driver->status()));
+    QVERIFY2(
+        driver->status().endsWith("Ctrl+D twice brings the note back; Ctrl+Z takes this back now."),
+        qPrintable(driver->status()));
+    const QString twice = driver->note()->toPlainText();
+    driver->press(Qt::Key_Z);
+    QCOMPARE(driver->note()->toPlainText(), once);
+    driver->press(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(driver->note()->toPlainText(), twice);
+    driver->press(Qt::Key_D);
+    driver->press(Qt::Key_D);
+    QCOMPARE(driver->note()->toPlainText(), note);
 }
 
 void Form1Test::showsTheEndOfALongResult_data() {
@@ -310,15 +374,30 @@ void Form1Test::failureLeavesTheTextAndItsHistoryAlone_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("closeKey");
     QTest::addColumn<QString>("mentioned");
-    QTest::newRow("decrypt meets a tab an earlier version lost")
+    const std::vector<std::u32string> pieces = piecesOfALongNote();
+    const QString separator = toQString(notes::kPieceSeparator);
+    const struct {
+        const char* name;
+        QString text;
+        const char* mentioned;
+    } refusals[] = {
+        {"a piece without the others", toQString(pieces[1]),
+         "This cipher text is piece 2 of a note in pieces"},
+        {"a piece missing", toQString(pieces[0]) + separator + toQString(pieces[2]),
+         "Piece 3 of a note stands where piece 2 should be"},
+        {"too long, line breaks count twice", QString(4680, 'a') + "\n",
+         "counts 4,682 in this text, 1 too many. You see 4,681 characters"},
+    };
+    for (const auto& refusal : refusals) {
+        for (const Qt::Key close : {Qt::Key_Return, Qt::Key_Escape}) {
+            QTest::addRow("decrypt %s, %s", refusal.name,
+                          close == Qt::Key_Return ? "Return" : "Escape")
+                << int(Qt::Key_D) << refusal.text << int(close) << refusal.mentioned;
+        }
+    }
+    QTest::newRow("decrypt meets a tab an earlier version lost, Return")
         << int(Qt::Key_D) << toQString(samples::earlierCipherTextOf(cipher, U"line\r\n\tindented"))
-        << int(Qt::Key_Return) << "1 character of this note cannot come back";
-    QTest::newRow("decrypt a piece without the others")
-        << int(Qt::Key_D) << toQString(pieceTwoOfThree()) << int(Qt::Key_Escape)
-        << "This cipher text is piece 2 of a note in pieces";
-    QTest::newRow("decrypt too long, line breaks count twice")
-        << int(Qt::Key_D) << QString(4680, 'a') + "\n"
-        << int(Qt::Key_Escape) << "counts 4,682 in this text, 1 too many. You see 4,681 characters";
+        << int(Qt::Key_Return) << "1 character of its note cannot come back";
 }
 
 void Form1Test::failureLeavesTheTextAndItsHistoryAlone() {
@@ -339,6 +418,8 @@ void Form1Test::failureLeavesTheTextAndItsHistoryAlone() {
     QVERIFY(driver->lastMessage().shown);
     QVERIFY2(driver->lastMessage().text.contains(mentioned),
              qPrintable(driver->lastMessage().text));
+    QVERIFY(QStringList({"&OK", "&Keep the Text"}).contains(driver->lastMessage().defaultButton));
+    QCOMPARE(driver->lastMessage().escapeButton, driver->lastMessage().defaultButton);
     QCOMPARE(driver->rawText(), before);
     QCOMPARE(driver->note()->document()->availableUndoSteps(), undoSteps);
     // Without a window manager the window is not reactivated, but it is the

@@ -96,7 +96,7 @@ void JudgedDecryptionTest::plainTextDecryptedByMistakeAsksFirst() {
              qPrintable(driver->lastMessage().text));
     QVERIFY2(driver->lastMessage().text.contains("Encrypt Text (Ctrl+E) may be what you meant."),
              qPrintable(driver->lastMessage().text));
-    QCOMPARE(driver->lastMessage().buttons, QStringList({"Decrypt &Anyway", "Keep the Text"}));
+    QCOMPARE(driver->lastMessage().buttons, QStringList({"Decrypt &Anyway", "&Keep the Text"}));
     QCOMPARE(driver->rawText(), before);
     QCOMPARE(driver->note()->document()->availableUndoSteps(), undoSteps);
 }
@@ -172,13 +172,13 @@ void JudgedDecryptionTest::cipherTextCutShortIsToldSo_data() {
     QTest::addColumn<int>("key");
     QTest::addColumn<QString>("missing");
     const QString note = "Dentist on Tuesday at 10:30, bring the insurance card.";
-    const QString lastOne = "Its last character seems to be missing.";
+    const QString lastOne = "its last character seems to be missing";
     QTest::newRow("Return") << note << 0 << 1 << int(Qt::Key_Return) << lastOne;
     QTest::newRow("Escape") << note << 0 << 1 << int(Qt::Key_Escape) << lastOne;
     QTest::newRow("a password") << "WLAN-Passwort: Xk9#mQ2!pL, Gast: Sommer2024" << 0 << 1
                                 << int(Qt::Key_Escape) << lastOne;
     QTest::newRow("two at the start")
-        << note << 2 << 0 << int(Qt::Key_Escape) << "Its first 2 characters seem to be missing.";
+        << note << 2 << 0 << int(Qt::Key_Escape) << "its first 2 characters seem to be missing";
 }
 
 // A cipher text that lost characters when copied asks first, says what
@@ -199,9 +199,10 @@ void JudgedDecryptionTest::cipherTextCutShortIsToldSo() {
 
     QVERIFY(driver->lastMessage().shown);
     QVERIFY2(driver->lastMessage().text.startsWith(
-                 "This cipher text seems cut short: copy it again whole. " + missing),
+                 "This looks like a cipher text cut short when it was copied (" + missing +
+                 "): copy it again whole."),
              qPrintable(driver->lastMessage().text));
-    QCOMPARE(driver->lastMessage().buttons, QStringList({"Decrypt &Anyway", "Keep the Text"}));
+    QCOMPARE(driver->lastMessage().buttons, QStringList({"Decrypt &Anyway", "&Keep the Text"}));
     QCOMPARE(driver->rawText(), before);
 }
 

@@ -2,7 +2,9 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
+#include <QGlyphRun>
 #include <QLabel>
+#include <QTextLayout>
 #include <QtTest>
 #include <memory>
 #include <random>
@@ -81,24 +83,25 @@ void LiveLineTest::saysWhatEncryptTextWillDo_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("line");
     QTest::addColumn<bool>("plainForms");
+    const QString twice = " A line break counts as two characters.";
+    const QString codes =
+        " A line break counts as two characters, a code as its length. The cipher's alphabet has "
+        "letters such as \u00E4 and \u00E9, but not these: each travels as a code of alphabet "
+        "characters, written as HTML writes it. ";
     QTest::newRow("encrypts") << "Hello"
-                              << "5 of 4,681 characters (a line break counts as two): Encrypt "
-                                 "Text takes it as it is."
+                              << "5 of 4,681 characters: Encrypt Text takes it as it is." + twice
                               << false;
     QTest::newRow("needs an ending") << "AB"
-                                     << "2 of 4,681 characters (a line break counts as two): "
-                                        "Encrypt Text adds 2 characters at the end so that it "
-                                        "encrypts."
+                                     << "2 of 4,681 characters: Encrypt Text adds 2 characters at "
+                                        "the end so that it encrypts." +
+                                            twice
                                      << false;
     QTest::newRow("line breaks count twice")
         << "Hello\nyou"
-        << "10 of 4,681 characters (a line break counts as two): Encrypt Text takes it as it is."
-        << false;
-    QTest::newRow("past the cipher's limit") << QString(4690, 'a')
-                                             << "4,690 characters (a line break counts as two): "
-                                                "Encrypt Text writes it in pieces of at most "
-                                                "4,681."
-                                             << false;
+        << "10 of 4,681 characters: Encrypt Text takes it as it is." + twice << false;
+    QTest::newRow("past the cipher's limit")
+        << QString(4690, 'a')
+        << "4,690 characters: Encrypt Text writes it in pieces of at most 4,681." + twice << false;
     // Two capitals over and over leave most digits 0: many short pieces.
     const QString pairs = QString("AB").repeated(2300);
     const std::size_t pieces =
@@ -106,30 +109,37 @@ void LiveLineTest::saysWhatEncryptTextWillDo_data() {
     QTest::newRow("pieces within the limit")
         << pairs
         << QString(
-               "4,600 characters (a line break counts as two), %1 pieces: Encrypt Text writes "
-               "each as a cipher text of its own.")
-               .arg(pieces)
+               "4,600 characters, %1 pieces: Encrypt Text writes each as a cipher text of its "
+               "own.")
+                   .arg(pieces) +
+               twice
         << false;
     QTest::newRow("past the limit with codes")
         << QString(4675, '\t')
-        << "18,700 characters (a line break counts as two, a code as its length): Encrypt Text "
-           "writes it in pieces of at most 4,681. 4,675 characters travel as codes, 14,025 "
-           "characters longer: tab as &#9; (4,675)."
+        << "18,700 characters: Encrypt Text writes it in pieces of at most 4,681. Tabs travel as "
+           "codes." +
+               codes +
+               "4,675 characters travel as codes, 14,025 characters longer: tab as &#9; "
+               "(4,675)."
         << false;
-    QTest::newRow("codes")
-        << QString::fromUtf8("It\u2019s\tok\u00A0\u00C9\u00C9")
-        << QString::fromUtf8(
-               "38 of 4,681 characters (a line break counts as two, a code as its length): "
-               "Encrypt Text takes it as it is. 5 characters travel as codes, 28 characters "
-               "longer: right single quote \u2019 as &rsquo;, tab as &#9;, no-break space as "
-               "&nbsp;, \u00C9 as &Eacute; (2).")
-        << true;
+    QTest::newRow("codes") << QString::fromUtf8("It\u2019s\tok\u00A0\u00C9\u00C9")
+                           << QString::fromUtf8(
+                                  "38 of 4,681 characters: Encrypt Text takes it as it is. \u2019, "
+                                  "a tab, a no-break space and \u00C9 travel as codes.") +
+                                  codes +
+                                  QString::fromUtf8(
+                                      "5 characters travel as codes, 28 characters longer: right "
+                                      "single quote \u2019 as &rsquo;, tab as &#9;, no-break space "
+                                      "as &nbsp;, \u00C9 as &Eacute; (2).")
+                           << true;
     QTest::newRow("an ampersand travels as a code only beside others")
         << QString::fromUtf8("Tom & Jerry \u00C9")
         << QString::fromUtf8(
-               "24 of 4,681 characters (a line break counts as two, a code as its length): "
-               "Encrypt Text takes it as it is. 2 characters travel as codes, 11 characters "
-               "longer: & as &amp;, \u00C9 as &Eacute;.")
+               "24 of 4,681 characters: Encrypt Text takes it as it is. \u00C9 "
+               "travels as a code.") +
+               codes +
+               "Beside them, & travels as &amp;, so that it is not read as the start of a code. 2 "
+               "characters travel as codes, 11 characters longer: & as &amp;, \u00C9 as &Eacute;."
         << false;
 }
 
@@ -162,41 +172,67 @@ void LiveLineTest::marksExactlyTheCharactersThatTravelAsCodes() {
     QCOMPARE(markedRuns(*driver->note()), QList<Run>());
 }
 
-// Dotted pixels in the mark's colour below the characters from to to, on
-// the text area as it is drawn.
-int markPixelsUnder(QPlainTextEdit& note, int from, int to) {
-    const QImage drawn = note.viewport()->grab().toImage();
-    const QColor colour = note.palette().color(QPalette::Link);
-    QTextCursor start(note.document());
-    start.setPosition(from);
-    QTextCursor end(note.document());
-    end.setPosition(to);
-    const QRect first = note.cursorRect(start);
-    const int ratio = static_cast<int>(drawn.devicePixelRatio());
-    int pixels = 0;
-    for (int y = first.top(); y <= first.bottom() + 2; ++y) {
-        for (int x = first.left() + 1; x < note.cursorRect(end).left(); ++x) {
-            pixels += drawn.pixelColor(x * ratio, y * ratio) == colour ? 1 : 0;
-        }
+// Where Qt's layout puts the glyphs of the characters from to to in the
+// text area's viewport: one box to each line they fall on.
+QList<QRectF> glyphBoxes(const QPlainTextEdit& note, int from, int to) {
+    const QTextBlock block = note.document()->findBlock(from);
+    const auto& edit = static_cast<const NoteEdit&>(note);
+    const QPointF place = edit.blockPlace(block);
+    QList<QRectF> boxes;
+    const QList<QGlyphRun> runs = block.layout()->glyphRuns(from - block.position(), to - from);
+    for (const QGlyphRun& run : runs) {
+        boxes << run.boundingRect().translated(place);
     }
-    return pixels;
+    return boxes;
 }
 
-// Under a coded character on any line, and under nothing else.
+// Every dotted pixel in the mark's colour lies just below the glyphs of a
+// coded character, on their line, and the glyphs of each have the dots
+// below them across most of their width.
 void LiveLineTest::marksAreDrawnUnderTheirCharactersOnly() {
-    driver->paste("Plain words first\nthen Stra\u00DFe and \u0152uvre\nand plain words");
+    const QString words = QString("plain words that wrap in the text area ").repeated(3);
+    driver->paste("Plain words first\n" + words + QString::fromUtf8("Stra\u00DFe ") + words +
+                  QString::fromUtf8("\u0152uvre \u201Cquoted\u201D ") + words);
     driver->settle();
     QPlainTextEdit& note = *driver->note();
-    const QString text = note.toPlainText();
-    const int sharpS = static_cast<int>(text.indexOf(QChar(0xDF)));
-    const int oe = static_cast<int>(text.indexOf(QChar(0x152)));
-    QVERIFY(markPixelsUnder(note, sharpS, sharpS + 1) > 0);
-    QVERIFY(markPixelsUnder(note, oe, oe + 1) > 0);
-    QCOMPARE(markPixelsUnder(note, 0, 5), 0);
-    QCOMPARE(markPixelsUnder(note, sharpS + 1, sharpS + 3), 0);
-    QCOMPARE(markPixelsUnder(note, static_cast<int>(text.lastIndexOf("plain")),
-                             static_cast<int>(text.size())),
-             0);
+    const QImage drawn = note.viewport()->grab().toImage();
+    const QColor colour = note.palette().color(QPalette::Link);
+    const qreal ratio = drawn.devicePixelRatio();
+    QList<QRectF> boxes;
+    for (const auto& [from, to] : markedRuns(note)) {
+        boxes << glyphBoxes(note, from, to);
+    }
+    // The marks of a paragraph that wraps, on its later lines too.
+    QCOMPARE(boxes.size(), 4);
+    QVERIFY(boxes.first().top() > note.fontMetrics().lineSpacing() * 2);
+    QVERIFY(boxes.last().top() > boxes.first().bottom());
+    QList<int> marked(boxes.size(), 0);
+    for (int y = 0; y < drawn.height(); ++y) {
+        for (int x = 0; x < drawn.width(); ++x) {
+            if (drawn.pixelColor(x, y) != colour) {
+                continue;
+            }
+            const QPointF at(x / ratio, y / ratio);
+            qsizetype box = 0;
+            while (box < boxes.size() && !boxes[box].adjusted(-3, 0, 3, 3).contains(at)) {
+                ++box;
+            }
+            QVERIFY2(box < boxes.size(),
+                     qPrintable(QString("a mark at %1, %2").arg(at.x()).arg(at.y())));
+            // Below the baseline, not across the glyphs.
+            QVERIFY2(
+                at.y() >= boxes[box].top() + QFontMetricsF(note.font()).ascent() - 1,
+                qPrintable(QString("a mark over its glyphs at %1, %2").arg(at.x()).arg(at.y())));
+            ++marked[box];
+        }
+    }
+    for (qsizetype box = 0; box < boxes.size(); ++box) {
+        // A dotted line sets every other pixel.
+        QVERIFY2(marked[box] * 2 * 2 >= boxes[box].width() * ratio,
+                 qPrintable(QString("%1 marked pixels under %2 wide")
+                                .arg(marked[box])
+                                .arg(boxes[box].width())));
+    }
 }
 
 void LiveLineTest::marksFollowEditsWithinARun_data() {
@@ -345,6 +381,12 @@ void LiveLineTest::plainFormsAreOneUndoableEdit() {
     const QString typographic = QString::fromUtf8("\u201CIt\u2019s\u2026\u201D \u2013 \u00C9");
     driver->paste(typographic);
     QVERIFY(driver->offer() != nullptr);
+    // What it will change, as the text holds it.
+    const QString changes = QString::fromUtf8(
+        "\u201C \u201D \u2192 \", \u2019 \u2192 ', \u2026 \u2192 ..., "
+        "\u2013 \u2192 -");
+    QCOMPARE(driver->offer()->toolTip(), changes);
+    QCOMPARE(driver->offer()->accessibleDescription(), changes);
     driver->takeOffer(Qt::Key_P);
     QCOMPARE(QApplication::focusWidget(), driver->note());
 
@@ -368,8 +410,8 @@ void LiveLineTest::commandNoteShowsUntilTheNextEdit() {
     expectWindowSizeKept();
 
     driver->press(Qt::Key_X, Qt::NoModifier);
-    QCOMPARE(driver->status(), QString("6 of 4,681 characters (a line break counts as two): "
-                                       "Encrypt Text takes it as it is."));
+    QCOMPARE(driver->status(), QString("6 of 4,681 characters: Encrypt Text takes it as it is. A "
+                                       "line break counts as two characters."));
     driver->press(Qt::Key_D);
     QVERIFY2(driver->status().startsWith("Decrypted"), qPrintable(driver->status()));
     driver->press(Qt::Key_Z);

@@ -43,6 +43,16 @@ notes::CodedCharacters coded(std::size_t sharpS, std::size_t tabs) {
     return codes;
 }
 
+// Quotes, a dash and a no-break space, as a note holds them: in order of first appearance.
+notes::CodedCharacters plainForms() {
+    notes::CodedCharacters codes;
+    for (const char32_t character : std::u32string(U"\u2018\u201C\u2019\u2013\u201D\u00A0")) {
+        codes.kinds.push_back({character, 1, notes::codeFor(character)});
+        ++codes.count;
+    }
+    return codes;
+}
+
 notes::DecryptedNote decrypted(std::size_t lineBreaks = 0, std::size_t marks = 0,
                                std::size_t codes = 0, const std::u32string& offeredLine = U"",
                                bool certain = true) {
@@ -189,17 +199,17 @@ void MessagesTest::readsAsWritten_data() {
         "Likely garbled: the cipher text held 1 character that no cipher text has (tab). Ctrl+Z "
         "restores the cipher text.");
     row("with 1 line break and 1 stray, offered", despite(strays(1, 0, 1), true),
-        "Likely garbled: the cipher text held 2 characters that no cipher text has (line break, "
-        "tab). Decrypt Without Them removes them and decrypts again. Ctrl+Z restores the cipher "
-        "text.");
+        "Likely garbled: the cipher text held 1 line break and 1 character that no cipher text "
+        "has (tab). Decrypt Without Them takes them off and decrypts again. Ctrl+Z restores the "
+        "cipher text.");
 
     row("without 1 space at the end", decryptedWithout({}, {1, 0, 0}, {}, decrypted()),
         "Decrypted without what the cipher text had picked up: 1 space at the end. Ctrl+Z "
         "restores the cipher text as it was.");
     row("without 2 line breaks inside, 1 back",
         decryptedWithout({}, {}, strays(0, 0, 2), decrypted(1)),
-        "Decrypted without what the cipher text had picked up: 2 characters that no cipher text "
-        "has (line break (2)). 1 line break was put back. Ctrl+Z restores the cipher text as it "
+        "Decrypted without what the cipher text had picked up: 2 line breaks inside, as mail "
+        "programs wrap lines. 1 line break was put back. Ctrl+Z restores the cipher text as it "
         "was.");
     row("without a tab at the start, a tab inside, 2 spaces and a line break at the end",
         decryptedWithout({0, 1, 0}, {2, 0, 1}, strays(1, 0), decrypted(2, 0, 0, U"\r\n~")),
@@ -209,24 +219,28 @@ void MessagesTest::readsAsWritten_data() {
         "added at the end was taken off: Ctrl+Z shows it, and Ctrl+Z again restores the cipher "
         "text as it was.");
 
+    const QString why =
+        " A line break counts as two characters, a code as its length. The cipher's alphabet has "
+        "letters such as ä and é, but not these: each travels as a code of alphabet characters, "
+        "written as HTML writes it. ";
     row("outlook, as it is", Messages::outlook(outlook(12, Verdict::AsItIs)),
-        "12 of 4,681 characters (a line break counts as two): Encrypt Text takes it as it is.");
+        "12 of 4,681 characters: Encrypt Text takes it as it is. A line break counts as two "
+        "characters.");
     row("outlook, an ending", Messages::outlook(outlook(4000, Verdict::WithEnding, 1)),
-        "4,000 of 4,681 characters (a line break counts as two): Encrypt Text adds 1 character at "
-        "the end so that it encrypts.");
+        "4,000 of 4,681 characters: Encrypt Text adds 1 character at the end so that it "
+        "encrypts. A line break counts as two characters.");
     row("outlook, 3 pieces, 1 code",
         Messages::outlook(outlook(4681, Verdict::InPieces, 14, 3, coded(1, 0))),
-        "4,681 characters (a line break counts as two, a code as its length), 3 pieces: Encrypt "
-        "Text writes each as a cipher text of its own. 1 character travels as a code, 6 "
-        "characters longer: ß as &szlig;.");
+        "4,681 characters, 3 pieces: Encrypt Text writes each as a cipher text of its own. ß "
+        "travels as a code." +
+            why + "1 character travels as a code, 6 characters longer: ß as &szlig;.");
     row("outlook, pieces not counted", Messages::outlook(outlook(12012, Verdict::InPieces, 0, 0)),
-        "12,012 characters (a line break counts as two): Encrypt Text writes it in pieces of at "
-        "most 4,681.");
+        "12,012 characters: Encrypt Text writes it in pieces of at most 4,681. A line break "
+        "counts as two characters.");
     row("outlook, 1 too many, 3 codes",
         Messages::outlook(outlook(2000001, Verdict::TooLong, 0, 0, coded(1, 2))),
-        "2,000,001 characters (a line break counts as two, a code as its length): 1 over the "
-        "limit of 2,000,000. 3 characters travel as codes, 12 characters longer: ß as &szlig;, "
-        "tab as &#9; (2).");
+        "2,000,001 characters: 1 over the limit of 2,000,000. ß and tabs travel as codes." + why +
+            "3 characters travel as codes, 12 characters longer: ß as &szlig;, tab as &#9; (2).");
     row("note too long", Messages::noteTooLong({2000012, 0}),
         "This text is too long for Encrypt Text: it takes at most 2,000,000 characters, in "
         "pieces, and counts 2,000,012 in this text, 12 too many. Keep the rest in a second text. "
@@ -262,50 +276,66 @@ void MessagesTest::readsAsWritten_data() {
         "characters.\n\nShorten it by 1 character (a line break counts as two, a code as its "
         "length), or transform it in pieces. The text has not been changed.");
 
+    // Two sentences: what the text looks like, then what each button does.
     const QString anyway =
-        "Decrypt Anyway decrypts everything else and puts � where a character cannot come back.";
+        "\n\nDecrypt Anyway decrypts the rest and puts � where a character cannot come back; Keep "
+        "the Text leaves it as it is.";
     const auto question = [](DecryptVerdict verdict, const notes::DecryptedNote& note,
                              bool text = true, const notes::OutsideCharacters& held = {}) {
         return Messages::decryptionQuestion(decryption(verdict, note, text, held));
     };
     row("question, not a cipher text", question(DecryptVerdict::NotACipherText, decrypted(), false),
-        "This looks like an ordinary text, not a cipher text: it reads like text, and what "
-        "Decrypt Text would make of it does not. Encrypt Text (Ctrl+E) may be what you "
-        "meant.\n\nDecrypt Anyway decrypts it all the same; Ctrl+Z then brings the text back.");
+        "This looks like an ordinary text, not a cipher text: Encrypt Text (Ctrl+E) may be what "
+        "you meant.\n\nDecrypt Anyway decrypts it all the same, and Ctrl+Z brings it back; Keep "
+        "the Text leaves it as it is.");
     row("question, 1 space at the end",
         Messages::decryptionQuestion(pickedUp({}, {1, 0, 0}, {}, decrypted())),
-        "As it stands, this text does not decrypt in full into text. Without 1 space at the end, "
-        "it does, so the cipher text probably picked them up on the way, in a mail or a chat.\n\n"
-        "Decrypt Without Them removes them and decrypts the rest. Decrypt Anyway decrypts the "
-        "text as it stands and puts � where a character cannot come back.");
+        "This looks like a cipher text that picked up a character on the way, in a mail or a "
+        "chat: 1 space at the end.\n\nDecrypt Without It takes it off and decrypts the rest; "
+        "Decrypt Anyway decrypts the text as it stands, with � where a character cannot come "
+        "back; Keep the Text leaves it as it is.");
     row("question, 2 spaces at the start, a line break inside",
         Messages::decryptionQuestion(pickedUp({2, 0, 0}, {}, strays(0, 0, 1), decrypted())),
-        "As it stands, this text does not decrypt in full into text. Without 2 spaces at the "
-        "start and 1 character that no cipher text has (line break), it does, so the cipher text "
-        "probably picked them up on the way, in a "
-        "mail or a chat.\n\nDecrypt Without Them removes them and decrypts the rest. Decrypt "
-        "Anyway decrypts the text as it stands and puts � where a character cannot come back.");
+        "This looks like a cipher text that picked up characters on the way, in a mail or a "
+        "chat: 2 spaces at the start and 1 line break inside, as mail programs wrap lines.\n\n"
+        "Decrypt Without Them takes them off and decrypts the rest; Decrypt Anyway decrypts the "
+        "text as it stands, with � where a character cannot come back; Keep the Text leaves it "
+        "as it is.");
     const QString earlier =
-        " An earlier version of Text Cipher encrypted it from a note with characters outside the "
-        "cipher's alphabet (a tab, for instance, or a letter such as É), which that version "
-        "could not keep.\n\n";
+        "This looks like a cipher text from an earlier version of Text Cipher, which could not "
+        "keep characters outside the cipher's alphabet (a tab, for instance, or a letter such as "
+        "É): ";
     row("question, 1 mark", question(DecryptVerdict::CannotComeBack, decrypted(0, 1)),
-        "1 character of this note cannot come back." + earlier + anyway);
+        earlier + "1 character of its note cannot come back." + anyway);
     row("question, 3 marks, line breaks that may be more",
         question(DecryptVerdict::CannotComeBack, decrypted(2, 3, 0, U"", false)),
-        "At least 3 characters of this note cannot come back." + earlier + anyway);
+        earlier + "at least 3 characters of its note cannot come back." + anyway);
     row("question, 2 marks and no text",
         question(DecryptVerdict::CannotComeBack, decrypted(0, 2), false),
-        "This does not decrypt into text: 2 groups of its digits stand for no character, and the "
-        "rest does not read like text. It is most likely not a text that Encrypt Text made.\n\n" +
+        "This does not look like a cipher text that Encrypt Text made: in 2 places it decrypts "
+        "into nothing, and the rest does not read like text." +
             anyway);
     row("question, 2 strays",
         question(DecryptVerdict::CannotComeBack, decrypted(0, 1), false, strays(1, 0, 1)),
-        "This text holds 2 characters that no cipher text has: line break, tab. Encrypt Text "
-        "writes only characters of the cipher's alphabet, so they were probably picked up on the "
-        "way, in a mail or a chat.\n\nEven without such characters the text does not decrypt in "
-        "full into text. " +
-            anyway);
+        "This looks like a garbled cipher text: it picked up 1 line break and 1 character that "
+        "no cipher text has (tab) on the way, and without what it picked up it still does not "
+        "decrypt in full into text.\n\nDecrypt Anyway decrypts it as it stands, with � where a "
+        "character cannot come back; Keep the Text leaves it as it is.");
+    const notes::CutShort cut{notes::CutShort::Where::AtEnd, 3};
+    notes::DecryptionOutlook cutShort = decryption(DecryptVerdict::CutShort, decrypted(), false);
+    cutShort.cutShort = cut;
+    row("question, cut short", Messages::decryptionQuestion(cutShort),
+        "This looks like a cipher text cut short when it was copied (its last 3 characters seem "
+        "to be missing): copy it again whole.\n\nDecrypt Anyway decrypts it as it stands, and "
+        "only part of the note will read like text; Keep the Text leaves it as it is.");
+
+    row("encrypted again", Messages::encrypted({}, plan({U"~~."}), true),
+        "Encrypted a second time: this text looked like a cipher text already. 3 characters were "
+        "added at the end, after a ~. Ctrl+D twice brings the note back; Ctrl+Z takes this back "
+        "now.");
+    row("plain forms", Messages::plainFormsChanges(plainForms()),
+        "\u2018 \u2019 \u2192 ', \u201C \u201D \u2192 \", \u2013 \u2192 -, no-break space \u2192 "
+        "space");
 }
 
 void MessagesTest::readsAsWritten() {

@@ -1,12 +1,15 @@
 // SPDX-License-Identifier: MIT
 #include <QApplication>
 #include <QtTest>
+#include <functional>
 #include <memory>
+#include <random>
 
 #include "cipher/text_cipher.h"
 #include "cipher/zero_groups.h"
 #include "long_notes.h"
 #include "notes/character_codes.h"
+#include "notes/decryption_outlook.h"
 #include "notes/note_encryption.h"
 #include "notes/outlook.h"
 #include "notes/outside_characters.h"
@@ -35,8 +38,8 @@ class OffersTest : public QObject {
     void notesWhatTravelsAsCodes();
     void encryptsAtOnceAndDecryptTakesTheEndingOff_data();
     void encryptsAtOnceAndDecryptTakesTheEndingOff();
-    void declinedOfferLeavesTheText_data();
-    void declinedOfferLeavesTheText();
+    void everyQuestionKeepsTheTextOnReturnAndEscape_data();
+    void everyQuestionKeepsTheTextOnReturnAndEscape();
     void decryptsAnywayWhenAltAIsPressed();
 
   private:
@@ -146,29 +149,107 @@ void OffersTest::encryptsAtOnceAndDecryptTakesTheEndingOff() {
     QCOMPARE(driver->note()->document()->availableUndoSteps(), undoSteps);
 }
 
-void OffersTest::declinedOfferLeavesTheText_data() {
-    QTest::addColumn<int>("command");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<int>("answer");
-    const QString lostTab = toQString(samples::earlierCipherTextOf(cipher, U"line\r\n\tindented"));
-    QTest::newRow("decrypt, Return") << int(Qt::Key_D) << lostTab << int(Qt::Key_Return);
-    QTest::newRow("decrypt, Escape") << int(Qt::Key_D) << lostTab << int(Qt::Key_Escape);
+// A random text over the alphabet, the first of seed's draws whose
+// decryption is what wanted says.
+std::u32string drawnText(const cipher::TextCipher& cipher, unsigned seed,
+                         const std::function<bool(const notes::DecryptionOutlook&)>& wanted) {
+    std::mt19937 random(seed);
+    for (;;) {
+        std::u32string text = samples::alphabetText(cipher, 40, random);
+        if (wanted(notes::decryptionOutlookOf(cipher, text))) {
+            return text;
+        }
+    }
 }
 
-void OffersTest::declinedOfferLeavesTheText() {
-    QFETCH(int, command);
+void OffersTest::everyQuestionKeepsTheTextOnReturnAndEscape_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("looks");
+    QTest::addColumn<QStringList>("offers");
+    const QStringList anyway = {"Decrypt &Anyway"};
+    const std::u32string written =
+        notes::encryptNote(cipher, U"Meet at the old mill at seven, and bring the map.").cipherText;
+    std::u32string garbled = drawnText(cipher, 3, [](const auto&) { return true; });
+    garbled.insert(garbled.begin() + 20, U'\t');
+    const struct {
+        const char* name;
+        std::u32string text;
+        const char* looks;
+        QStringList offers;
+    } questions[] = {
+        {"an ordinary text", U"Please call the plumber about the kitchen tap before Friday.",
+         "This looks like an ordinary text", anyway},
+        {"a space picked up",
+         written + U" ",
+         "This looks like a cipher text that picked up a character",
+         {"Decrypt &Without It", "Decrypt &Anyway"}},
+        {"two line breaks picked up",
+         written.substr(0, 10) + U"\r\n" + written.substr(10, 10) + U"\r\n" + written.substr(20),
+         "This looks like a cipher text that picked up characters",
+         {"Decrypt &Without Them", "Decrypt &Anyway"}},
+        {"cut short", written.substr(0, written.size() - 1),
+         "This looks like a cipher text cut short", anyway},
+        {"an earlier version's", samples::earlierCipherTextOf(cipher, U"line\r\n\tindented"),
+         "This looks like a cipher text from an earlier version", anyway},
+        {"garbled", garbled, "This looks like a garbled cipher text", anyway},
+        {"no cipher text",
+         drawnText(cipher, 3,
+                   [](const notes::DecryptionOutlook& outlook) {
+                       return outlook.decrypted.marks != 0 && !outlook.readsLikeText;
+                   }),
+         "This does not look like a cipher text", anyway},
+    };
+    for (const auto& question : questions) {
+        for (const char* key : {"Return", "Escape"}) {
+            QTest::addRow("%s, %s", question.name, key)
+                << toQString(question.text) << QString(question.looks) << question.offers;
+        }
+    }
+}
+
+// Each question says what the text looks like, then what each button
+// does; each button has its role and its access key, and the button that
+// keeps the text is the one Return and Escape press.
+void OffersTest::everyQuestionKeepsTheTextOnReturnAndEscape() {
     QFETCH(QString, text);
-    QFETCH(int, answer);
+    QFETCH(QString, looks);
+    QFETCH(QStringList, offers);
     driver->paste(text);
+    const QString before = driver->rawText();
     const int undoSteps = driver->note()->document()->availableUndoSteps();
+    const bool escape = QString(QTest::currentDataTag()).endsWith("Escape");
+    driver->answerNextMessage(escape ? Qt::Key_Escape : Qt::Key_Return);
+    driver->press(Qt::Key_D);
 
-    driver->answerNextMessage(static_cast<Qt::Key>(answer));
-    driver->press(static_cast<Qt::Key>(command));
-
-    QVERIFY(driver->lastMessage().shown);
-    QCOMPARE(driver->lastMessage().buttons.size(), 2);
-    QCOMPARE(driver->lastMessage().buttons.last(), QString("Keep the Text"));
-    QCOMPARE(driver->note()->toPlainText(), text);
+    const SeenMessage& seen = driver->lastMessage();
+    QVERIFY(seen.shown);
+    QVERIFY2(seen.text.startsWith(looks), qPrintable(seen.text));
+    const QStringList sentences = seen.text.split("\n\n");
+    QCOMPARE(sentences.size(), 2);
+    for (const QString& sentence : sentences) {
+        QVERIFY2(sentence.endsWith('.') && !sentence.contains(". "), qPrintable(sentence));
+    }
+    QCOMPARE(seen.defaultButton, QString("&Keep the Text"));
+    QCOMPARE(seen.escapeButton, QString("&Keep the Text"));
+    for (qsizetype index = 0; index < seen.buttons.size(); ++index) {
+        const QString& caption = seen.buttons[index];
+        const QMessageBox::ButtonRole role = seen.roles[index];
+        if (caption == "&Keep the Text") {
+            QCOMPARE(role, QMessageBox::RejectRole);
+            QCOMPARE(seen.descriptions[index], QString("Alt+K, Return or Escape"));
+        } else {
+            QVERIFY2(offers.contains(caption), qPrintable(caption));
+            // Where a way without what the text picked up is offered, it is
+            // the answer that the dialog expects, and Decrypt Anyway stands apart.
+            QCOMPARE(role, caption.contains("Without") || offers.size() == 1
+                               ? QMessageBox::AcceptRole
+                               : QMessageBox::ActionRole);
+            QCOMPARE(seen.descriptions[index],
+                     QKeySequence::mnemonic(caption).toString(QKeySequence::NativeText));
+        }
+    }
+    QCOMPARE(seen.buttons.size(), offers.size() + 1);
+    QCOMPARE(driver->rawText(), before);
     QCOMPARE(driver->note()->document()->availableUndoSteps(), undoSteps);
 }
 

@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include <QApplication>
 #include <QFile>
+#include <QImage>
 #include <QLabel>
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QTextLayout>
 #include <QtTest>
+#include <cstdlib>
 #include <memory>
 #include <random>
 
@@ -67,6 +69,9 @@ class ThemeTest : public QObject {
     void theNoteShowsTwoLines();
     void theNoteFollowsALargerFont();
     void aLongNoteIsCutAfterTheLastWordThatLeavesRoomForTheEllipsis();
+    void aCutAfterAFullStopShowsOnlyTheEllipsis();
+    void aLoneWordTakesTheWordBeforeItAlong();
+    void theWordsAreDrawnWhereTheLayoutPutsThem();
 
   private:
     StatusLabel& label() { return *driver->window().findChild<StatusLabel*>("lblStatus"); }
@@ -175,6 +180,106 @@ void ThemeTest::aLongNoteIsCutAfterTheLastWordThatLeavesRoomForTheEllipsis() {
         // One word more would not fit.
         const QString oneMore = QStringList(words.mid(0, keptWords + 1)).join(' ') + QChar(0x2026);
         QVERIFY2(lineCount(label(), oneMore) > 2, qPrintable(oneMore));
+    }
+}
+
+void ThemeTest::aCutAfterAFullStopShowsOnlyTheEllipsis() {
+    driver->window().findChild<StatusLine*>()->setMessage(QString("Done. Also, ").repeated(60));
+    driver->settle();
+    const QString shown = label().shown();
+    QVERIFY2(shown.endsWith("Done\u2026") || shown.endsWith("Also\u2026"), qPrintable(shown));
+}
+
+// Words are added one at a time; where the second line would start with
+// the last word alone, it takes the word before it along.
+void ThemeTest::aLoneWordTakesTheWordBeforeItAlong() {
+    StatusLine& bar = *driver->window().findChild<StatusLine*>();
+    QString note = "Encrypt";
+    for (int word = 0; lineCount(label(), note) < 2; ++word) {
+        note += QStringList({" Text", " takes", " it", " as", " is."})[word % 5];
+    }
+    bar.setMessage(note);
+    driver->settle();
+    QCOMPARE(label().shownLines().size(), 2);
+    QCOMPARE(label().shownLines().join(' '), note);
+    QCOMPARE(label().shownLines().last().count(' '), 1);
+}
+
+namespace {
+
+// How far a pixel is from the background it is drawn on.
+int inkOf(const QImage& image, int x, int y, QRgb background) {
+    const QRgb pixel = image.pixel(x, y);
+    return std::abs(qRed(pixel) - qRed(background)) + std::abs(qGreen(pixel) - qGreen(background)) +
+           std::abs(qBlue(pixel) - qBlue(background));
+}
+
+}  // namespace
+
+// The label draws words it shaped itself. Drawn, each lies where Qt's own
+// layout of its line puts it, its space before it, in the band of its line:
+// a word drawn without its space, or on another line, leaves ink where the
+// layout has none.
+void ThemeTest::theWordsAreDrawnWhereTheLayoutPutsThem() {
+    StatusLine& bar = *driver->window().findChild<StatusLine*>();
+    bar.setMessage(
+        "38 of 4,681 characters: Encrypt Text takes it as it is. \u2019, a tab, a "
+        "no-break space and \u00C9 travel as codes. A line break counts as two "
+        "characters, a code as its length.");
+    driver->settle();
+    StatusLabel& shown = label();
+    const QImage drawn = shown.grab().toImage();
+    const qreal ratio = drawn.devicePixelRatio();
+    const QRgb background = drawn.pixel(0, 0);
+    const QRect room = shown.contentsRect();
+    const int lineHeight = shown.linesHeight() / StatusLabel::kLines;
+    const auto lines = shown.shownLines();
+    QCOMPARE(lines.size(), 2);
+    QList<QList<QRectF>> words;
+    for (qsizetype index = 0; index < lines.size(); ++index) {
+        QTextLayout layout(lines[index], shown.font());
+        layout.beginLayout();
+        const QTextLine line = layout.createLine();
+        layout.endLayout();
+        const int top = room.top() +
+                        (room.height() - lineHeight * static_cast<int>(lines.size())) / 2 +
+                        static_cast<int>(index) * lineHeight;
+        QList<QRectF> boxes;
+        for (qsizetype from = 0; from < lines[index].size();) {
+            qsizetype to = lines[index].indexOf(' ', from);
+            to = to < 0 ? lines[index].size() : to;
+            const qreal left = room.left() + line.cursorToX(static_cast<int>(from));
+            const qreal right = room.left() + line.cursorToX(static_cast<int>(to));
+            boxes << QRectF(left - 1.5, top, right - left + 3, lineHeight);
+            from = to + 1;
+        }
+        words << boxes;
+    }
+    QList<QList<int>> inkIn(words.size());
+    for (qsizetype line = 0; line < words.size(); ++line) {
+        inkIn[line] = QList<int>(words[line].size(), 0);
+    }
+    for (int y = 0; y < drawn.height(); ++y) {
+        for (int x = 0; x < drawn.width(); ++x) {
+            if (inkOf(drawn, x, y, background) < 120) {
+                continue;
+            }
+            const QPointF at((x + 0.5) / ratio, (y + 0.5) / ratio);
+            bool placed = false;
+            for (qsizetype line = 0; line < words.size() && !placed; ++line) {
+                for (qsizetype word = 0; word < words[line].size() && !placed; ++word) {
+                    placed = words[line][word].contains(at);
+                    inkIn[line][word] += placed ? 1 : 0;
+                }
+            }
+            QVERIFY2(placed, qPrintable(QString("ink at %1, %2 outside every word of %3")
+                                            .arg(at.x())
+                                            .arg(at.y())
+                                            .arg(lines.join(" | "))));
+        }
+    }
+    for (qsizetype line = 0; line < words.size(); ++line) {
+        QVERIFY2(!inkIn[line].contains(0), qPrintable(lines[line]));
     }
 }
 

@@ -75,7 +75,11 @@ void WindowDriver::watchForMessage(Qt::Key key, Qt::KeyboardModifiers modifiers)
         seen->text = box->text();
         for (QAbstractButton* button : box->buttons()) {
             seen->buttons << button->text();
+            seen->roles << box->buttonRole(button);
+            seen->descriptions << button->accessibleDescription();
         }
+        seen->defaultButton = box->defaultButton() ? box->defaultButton()->text() : QString();
+        seen->escapeButton = box->escapeButton() ? box->escapeButton()->text() : QString();
         // Shortcuts such as Alt+A reach only the active window, and only
         // through the window system's path, as a real key press takes.
         box->activateWindow();

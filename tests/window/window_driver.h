@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QString>
@@ -13,11 +14,17 @@
 #include "form1.h"
 #include "note_text.h"
 
-// What the last modal message said and offered.
+// What the last modal message said and offered: its buttons in the order
+// they were added, each with its role and what a screen reader reads after
+// its name, and which button Return and Escape press.
 struct SeenMessage {
     bool shown = false;
     QString text;
     QStringList buttons;
+    QList<QMessageBox::ButtonRole> roles;
+    QStringList descriptions;
+    QString defaultButton;
+    QString escapeButton;
 };
 
 // Drives one Form1 as a user does: key presses on its text area, keys

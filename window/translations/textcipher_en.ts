@@ -2,6 +2,16 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US" sourcelanguage="en_US">
 <context>
+    <name>CharacterNames</name>
+    <message numerus="yes">
+        <source>%Ln others</source>
+        <translation>
+            <numerusform>%Ln other</numerusform>
+            <numerusform>%Ln others</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>Messages</name>
     <message numerus="yes">
         <source>%Ln spaces</source>
@@ -22,20 +32,6 @@
         <translation>
             <numerusform>Shorten it by %Ln character, or transform it in pieces.</numerusform>
             <numerusform>Shorten it by %Ln characters (a line break counts as two), or transform it in pieces.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%Ln characters of this note cannot come back.</source>
-        <translation>
-            <numerusform>%Ln character of this note cannot come back.</numerusform>
-            <numerusform>%Ln characters of this note cannot come back.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>This text holds %Ln characters that no cipher text has: %1.</source>
-        <translation>
-            <numerusform>This text holds %Ln character that no cipher text has: %1.</numerusform>
-            <numerusform>This text holds %Ln characters that no cipher text has: %1.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -74,13 +70,6 @@
         </translation>
     </message>
     <message numerus="yes">
-        <source>At least %Ln characters of this note cannot come back.</source>
-        <translation>
-            <numerusform>At least %Ln character of this note cannot come back.</numerusform>
-            <numerusform>At least %Ln characters of this note cannot come back.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>%Ln codes were read back as their characters.</source>
         <translation>
             <numerusform>%Ln code was read back as its character.</numerusform>
@@ -106,20 +95,6 @@
         <translation>
             <numerusform>%Ln character that no cipher text has (%1)</numerusform>
             <numerusform>%Ln characters that no cipher text has (%1)</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>This does not decrypt into text: %Ln groups of its digits stand for no character, and the rest does not read like text. It is most likely not a text that Encrypt Text made.</source>
-        <translation>
-            <numerusform>This does not decrypt into text: %Ln group of its digits stands for no character, and the rest does not read like text. It is most likely not a text that Encrypt Text made.</numerusform>
-            <numerusform>This does not decrypt into text: %Ln groups of its digits stand for no character, and the rest does not read like text. It is most likely not a text that Encrypt Text made.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Likely garbled: the cipher text held %Ln characters that no cipher text has (%1).</source>
-        <translation>
-            <numerusform>Likely garbled: the cipher text held %Ln character that no cipher text has (%1).</numerusform>
-            <numerusform>Likely garbled: the cipher text held %Ln characters that no cipher text has (%1).</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -151,13 +126,6 @@
         </translation>
     </message>
     <message numerus="yes">
-        <source>%1 characters %2, %Ln pieces: Encrypt Text writes each as a cipher text of its own.</source>
-        <translation>
-            <numerusform>%1 characters %2, %Ln piece: Encrypt Text writes each as a cipher text of its own.</numerusform>
-            <numerusform>%1 characters %2, %Ln pieces: Encrypt Text writes each as a cipher text of its own.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>Decrypted %Ln cipher texts into one note.</source>
         <translation>
             <numerusform>Decrypted %Ln cipher text into one note.</numerusform>
@@ -183,6 +151,55 @@
         <translation>
             <numerusform>%Ln line break inside them, as mail programs wrap lines, was taken out first.</numerusform>
             <numerusform>%Ln line breaks inside them, as mail programs wrap lines, were taken out first.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln line breaks inside, as mail programs wrap lines</source>
+        <translation>
+            <numerusform>%Ln line break inside, as mail programs wrap lines</numerusform>
+            <numerusform>%Ln line breaks inside, as mail programs wrap lines</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>This does not look like a cipher text that Encrypt Text made: in %Ln places it decrypts into nothing, and the rest does not read like text.</source>
+        <translation>
+            <numerusform>This does not look like a cipher text that Encrypt Text made: in %Ln place it decrypts into nothing, and the rest does not read like text.</numerusform>
+            <numerusform>This does not look like a cipher text that Encrypt Text made: in %Ln places it decrypts into nothing, and the rest does not read like text.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln characters of its note cannot come back</source>
+        <translation>
+            <numerusform>%Ln character of its note cannot come back</numerusform>
+            <numerusform>%Ln characters of its note cannot come back</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>at least %Ln characters of its note cannot come back</source>
+        <translation>
+            <numerusform>at least %Ln character of its note cannot come back</numerusform>
+            <numerusform>at least %Ln characters of its note cannot come back</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>It is now in %Ln pieces, one to a line with an empty line between.</source>
+        <translation>
+            <numerusform>It is now in %Ln piece, one to a line with an empty line between.</numerusform>
+            <numerusform>It is now in %Ln pieces, one to a line with an empty line between.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln characters were added at the end, after a ~.</source>
+        <translation>
+            <numerusform>%Ln character was added at the end, after a ~.</numerusform>
+            <numerusform>%Ln characters were added at the end, after a ~.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 characters, %Ln pieces: Encrypt Text writes each as a cipher text of its own.</source>
+        <translation>
+            <numerusform>%1 characters, %Ln piece: Encrypt Text writes it as a cipher text of its own.</numerusform>
+            <numerusform>%1 characters, %Ln pieces: Encrypt Text writes each as a cipher text of its own.</numerusform>
         </translation>
     </message>
 </context>
