@@ -75,8 +75,10 @@ class Assembly {
             current->marks += piece.marks;
             current->lineBreaks += piece.lineBreaks;
         }
-        if (!current->continues) {
-            finishNote();
+        if (current && !current->continues) {
+            DecryptedNote finished = std::move(*current);
+            current.reset();
+            finishNote(std::move(finished));
         }
     }
 
@@ -88,14 +90,13 @@ class Assembly {
     }
 
   private:
-    void finishNote() {
-        readCodesOf(cipher, *current);
+    void finishNote(DecryptedNote note) {
+        readCodesOf(cipher, note);
         if (result.notes != 0) {
             result.text += kPieceSeparator;
         }
-        result.text += current->text;
+        result.text += note.text;
         ++result.notes;
-        current.reset();
     }
 
     const cipher::TextCipher& cipher;
