@@ -9,13 +9,15 @@ import pyatspi
 
 
 def find_application(name):
+    """The application, once its window's status bar is on the bus: the
+    window's tree may take a moment longer than the application."""
     for _ in range(100):
         desktop = pyatspi.Registry.getDesktop(0)
         for app in desktop:
-            if app is not None and app.name == name:
+            if app is not None and app.name == name and find(app, pyatspi.ROLE_STATUS_BAR):
                 return app
         time.sleep(0.1)
-    sys.exit(f"FAILED: no application {name!r} on the accessibility bus")
+    sys.exit(f"FAILED: no application {name!r} with a status bar on the accessibility bus")
 
 
 def find(node, role):

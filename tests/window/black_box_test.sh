@@ -65,5 +65,12 @@ press ctrl+e
 expect "Ctrl+E on Hello" "ZST=q"
 press ctrl+d
 expect "Ctrl+D brings Hello back" "Hello"
+# What is copied out is what the text area holds: no-break spaces, a line
+# separator and a thin space included.
+note=$'Rendez-vous\u00A0: 14\u202Fh,\u2028le 2\u2009000\u00A0\u20AC'
+write_text "$note"
+press ctrl+e
+press ctrl+d
+expect "a note with no-break spaces comes back and is copied out as it is" "$note"
 
 [ "$failures" -eq 0 ]
