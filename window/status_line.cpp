@@ -66,15 +66,25 @@ const QString& StatusLine::message() const {
     return label->message();
 }
 
-// Spoken at once, while the window may still wait for the keyboard back
-// from a closing message: a screen reader speaks the window and the text
-// area after it, without cutting it off.
+// Spoken at once where the window has the keyboard. After a question,
+// the window gets it back a moment later, and a screen reader stops
+// speaking when the question's window goes: the message waits for the
+// window, and is spoken as it becomes active, before the screen reader
+// hears which widget has the focus and reads the text there.
 void StatusLine::announce() {
     announced = true;
-    label->announce();
+    if (isActiveWindow()) {
+        label->announce();
+    } else {
+        announcementDue = true;
+    }
 }
 
 bool StatusLine::event(QEvent* event) {
+    if (event->type() == QEvent::WindowActivate && announcementDue) {
+        announcementDue = false;
+        label->announce();
+    }
     // The message's font sets its height, and the offer's font the button's:
     // either may change with the style, the platform theme or the user's
     // settings, after the window was made.

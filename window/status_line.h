@@ -36,10 +36,11 @@ class StatusLine : public QWidget {
     // The whole message, however much of it fits.
     const QString& message() const;
 
-    // Has a screen reader speak the message now: call it after a command
-    // has set its message, before it changes the text, so that the message
-    // is heard before anything of the new text. Taking the offer announces
-    // the message that follows, unless the offer's action announced one.
+    // Has a screen reader speak the message, now or, after a question, as
+    // soon as the window is active again: call it after a command has set
+    // its message, before it changes the text, so that the message is heard
+    // before anything of the new text. Taking the offer announces the
+    // message that follows, unless the offer's action announced one.
     void announce();
 
   protected:
@@ -51,4 +52,6 @@ class StatusLine : public QWidget {
     std::function<void()> offerAction;
     // Set by announce(), so that an offer's message is announced once.
     bool announced = false;
+    // A message to announce as soon as the window is active again.
+    bool announcementDue = false;
 };

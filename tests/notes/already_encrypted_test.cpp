@@ -7,7 +7,6 @@
 
 #include "cipher/text_cipher.h"
 #include "judgement_samples.h"
-#include "notes/encryption_plan.h"
 #include "notes/note_encryption.h"
 #include "real_notes.h"
 
@@ -45,25 +44,18 @@ TEST(AlreadyEncrypted, MostCipherTextsLookLikeOne) {
     EXPECT_GE(looking * 100, samples::technicalNotes().size() * 90);
 }
 
-TEST(AlreadyEncrypted, SeveralCipherTextsAndPiecesLookLikeOne) {
-    const std::u32string first = written(U"Dear Ann, see you on Sunday at ten.");
-    const std::u32string second = written(U"Remember the milk, the eggs and the bread.");
-    EXPECT_TRUE(notes::looksAlreadyEncrypted(
-        kCipher, first + std::u32string(notes::kPieceSeparator) + second));
-    std::u32string longNote;
-    while (longNote.size() < 10'000) {
-        longNote += U"Thanks for the tea and the cake, and for the walk by the river. ";
+// Pieces, one alone, several cipher texts; not a text too short to judge.
+TEST(AlreadyEncrypted, PiecesLookLikeOneShortTextsDoNot) {
+    std::u32string note;
+    while (note.size() < 10'000) {
+        note += U"Thanks for the tea and the cake, and for the walk by the river. ";
     }
-    const std::u32string pieces = written(longNote);
-    ASSERT_NE(pieces.find(notes::kPieceSeparator), std::u32string::npos);
+    const std::u32string pieces = written(note);
     EXPECT_TRUE(notes::looksAlreadyEncrypted(kCipher, pieces));
-    // Piece 1 alone, the others missing.
     EXPECT_TRUE(notes::looksAlreadyEncrypted(kCipher, pieces.substr(0, pieces.find(U'\r'))));
-}
-
-TEST(AlreadyEncrypted, TooShortToJudgeNeverLooksLikeOne) {
+    EXPECT_TRUE(notes::looksAlreadyEncrypted(
+        kCipher, written(U"Dear Ann, see you at ten.") + U"\r\n\r\n" + written(U"Bring the map.")));
     EXPECT_FALSE(notes::looksAlreadyEncrypted(kCipher, written(U"Hello")));
-    EXPECT_FALSE(notes::looksAlreadyEncrypted(kCipher, U""));
 }
 
 }  // namespace

@@ -375,27 +375,19 @@ void Form1Test::failureLeavesTheTextAndItsHistoryAlone_data() {
     QTest::addColumn<int>("closeKey");
     QTest::addColumn<QString>("mentioned");
     const std::vector<std::u32string> pieces = piecesOfALongNote();
-    const QString separator = toQString(notes::kPieceSeparator);
-    const struct {
-        const char* name;
-        QString text;
-        const char* mentioned;
-    } refusals[] = {
-        {"a piece without the others", toQString(pieces[1]),
-         "This cipher text is piece 2 of a note in pieces"},
-        {"a piece missing", toQString(pieces[0]) + separator + toQString(pieces[2]),
-         "Piece 3 of a note stands where piece 2 should be"},
-        {"too long, line breaks count twice", QString(4680, 'a') + "\n",
-         "counts 4,682 in this text, 1 too many. You see 4,681 characters"},
-    };
-    for (const auto& refusal : refusals) {
-        for (const Qt::Key close : {Qt::Key_Return, Qt::Key_Escape}) {
-            QTest::addRow("decrypt %s, %s", refusal.name,
-                          close == Qt::Key_Return ? "Return" : "Escape")
-                << int(Qt::Key_D) << refusal.text << int(close) << refusal.mentioned;
-        }
+    for (const Qt::Key close : {Qt::Key_Return, Qt::Key_Escape}) {
+        const char* key = close == Qt::Key_Return ? "Return" : "Escape";
+        QTest::addRow("decrypt a piece without the others, %s", key)
+            << int(Qt::Key_D) << toQString(pieces[1]) << int(close)
+            << "This cipher text is piece 2 of a note in pieces";
+        QTest::addRow("decrypt with a piece missing, %s", key)
+            << int(Qt::Key_D) << toQString(pieces[0] + U"\r\n\r\n" + pieces[2]) << int(close)
+            << "Piece 3 of a note stands where piece 2 should be";
+        QTest::addRow("decrypt too long, line breaks count twice, %s", key)
+            << int(Qt::Key_D) << QString(4680, 'a') + "\n"
+            << int(close) << "counts 4,682 in this text, 1 too many. You see 4,681 characters";
     }
-    QTest::newRow("decrypt meets a tab an earlier version lost, Return")
+    QTest::newRow("decrypt meets a tab an earlier version lost")
         << int(Qt::Key_D) << toQString(samples::earlierCipherTextOf(cipher, U"line\r\n\tindented"))
         << int(Qt::Key_Return) << "1 character of its note cannot come back";
 }

@@ -22,6 +22,7 @@ from atspi_helpers import find, find_application, note, paste, press, wait_for_n
 ENTRY = re.compile(r"(?m)^(?=\d\d:\d\d:\d\d\.\d+ - )")
 SPOKEN = re.compile(r"\S+ - SPEECH OUTPUT: '(.*?)'\s*(\{.*\}|None)?\s*$", re.S)
 INTERRUPTED = "Interrupting presentation"
+CUT = "[Orca interrupts itself]"
 WAIT = 20  # seconds; a busy machine may take a while, a passing run does not
 
 
@@ -31,31 +32,11 @@ class Speech:
     def __init__(self, log):
         self.log = log
 
-    def entries(self):
-        """Each utterance, or None where Orca interrupted what it was saying."""
+    def lines(self):
         with open(self.log, encoding="utf-8", errors="replace") as file:
             entries = ENTRY.split(file.read())
-        read = []
-        for entry in entries:
-            match = SPOKEN.match(entry)
-            if match:
-                read.append(match.group(1))
-            elif INTERRUPTED in entry:
-                read.append(None)
-        return read
-
-    def lines(self):
-        return [line for line in self.entries() if line is not None]
-
-    def cut_off_after(self, line):
-        """What Orca spoke from line on, where it interrupted itself after
-        speaking line and before speaking anything else; else nothing."""
-        entries = self.entries()
-        at = entries.index(line)
-        following = entries[at + 1:]
-        if following and following[0] is None and any(following[1:]):
-            return [entry or "[interrupted]" for entry in entries[at:at + 6]]
-        return []
+        return [CUT if INTERRUPTED in entry else SPOKEN.match(entry).group(1)
+                for entry in entries if INTERRUPTED in entry or SPOKEN.match(entry)]
 
     def wait_for(self, wanted, after, what):
         """Waits until a line spoken after the first `after` lines equals
@@ -122,11 +103,11 @@ def command(keys, starts, what, replacing=None, handed_back=False):
            for line in earlier):
         failures.append(f"after {what} Orca spoke the new text before the message: {earlier!r}")
     elif handed_back:
-        speech.wait_for(lambda line: line.startswith("Text text"), index,
-                        f"the text area after {what}")
-        cut = speech.cut_off_after(whole)
-        if cut:
-            failures.append(f"after {what} Orca cut the message off: {cut!r}")
+        after = speech.wait_for(lambda line: line.startswith("Text text"), index,
+                                f"the text area after {what}")
+        if CUT in speech.lines()[index:after]:
+            failures.append(f"after {what} Orca cut the message off: "
+                            f"{speech.lines()[index:after + 1]!r}")
     return whole
 
 
@@ -142,10 +123,11 @@ def question(keys, what, buttons):
             press("Tab")
         at = speech.wait_for(lambda line: line.startswith(name), before, f"the button {name}")
         # Orca 43 speaks the access key as an utterance of its own.
-        spoken = " ".join(speech.lines()[at:at + 2])
-        if key not in spoken:
-            failures.append(f"Orca spoke the button {name} without {key}: {spoken!r}")
-        before = at + 1
+        told = speech.wait_for(lambda line: key in line, at, f"{key} after the button {name}")
+        if told > at + 1:
+            failures.append(f"Orca spoke the button {name} without {key}: "
+                            f"{speech.lines()[at:told + 1]!r}")
+        before = told + 1
 
 
 # The live line is silent while the user types or pastes.
