@@ -43,16 +43,6 @@ notes::CodedCharacters coded(std::size_t sharpS, std::size_t tabs) {
     return codes;
 }
 
-// Quotes, a dash and a no-break space, as a note holds them: in order of first appearance.
-notes::CodedCharacters plainForms() {
-    notes::CodedCharacters codes;
-    for (const char32_t character : std::u32string(U"\u2018\u201C\u2019\u2013\u201D\u00A0")) {
-        codes.kinds.push_back({character, 1, notes::codeFor(character)});
-        ++codes.count;
-    }
-    return codes;
-}
-
 notes::DecryptedNote decrypted(std::size_t lineBreaks = 0, std::size_t marks = 0,
                                std::size_t codes = 0, const std::u32string& offeredLine = U"",
                                bool certain = true) {
@@ -321,21 +311,6 @@ void MessagesTest::readsAsWritten_data() {
         "no cipher text has (tab) on the way, and without what it picked up it still does not "
         "decrypt in full into text.\n\nDecrypt Anyway decrypts it as it stands, with � where a "
         "character cannot come back; Keep the Text leaves it as it is.");
-    const notes::CutShort cut{notes::CutShort::Where::AtEnd, 3};
-    notes::DecryptionOutlook cutShort = decryption(DecryptVerdict::CutShort, decrypted(), false);
-    cutShort.cutShort = cut;
-    row("question, cut short", Messages::decryptionQuestion(cutShort),
-        "This looks like a cipher text cut short when it was copied (its last 3 characters seem "
-        "to be missing): copy it again whole.\n\nDecrypt Anyway decrypts it as it stands, and "
-        "only part of the note will read like text; Keep the Text leaves it as it is.");
-
-    row("encrypted again", Messages::encrypted({}, plan({U"~~."}), true),
-        "Encrypted a second time: this text looked like a cipher text already. 3 characters were "
-        "added at the end, after a ~. Ctrl+D twice brings the note back; Ctrl+Z takes this back "
-        "now.");
-    row("plain forms", Messages::plainFormsChanges(plainForms()),
-        "\u2018 \u2019 \u2192 ', \u201C \u201D \u2192 \", \u2013 \u2192 -, no-break space \u2192 "
-        "space");
 }
 
 void MessagesTest::readsAsWritten() {
