@@ -24,6 +24,11 @@ SPOKEN = re.compile(r"\S+ - SPEECH OUTPUT: '(.*?)'\s*(\{.*\}|None)?\s*$", re.S)
 INTERRUPTED = "Interrupting presentation"
 CUT = "[Orca interrupts itself]"
 WAIT = 20  # seconds; a busy machine may take a while, a passing run does not
+# Orca 48 with Qt 6.8's announcements speaks the text area the keyboard comes
+# back to first, when a menu or a question closes, and the message after it:
+# there the message is checked to be spoken whole, not for coming first.
+ORCA_MAJOR = int(subprocess.run(["orca", "--version"], capture_output=True, text=True,
+                                check=True).stdout.strip().split(".")[0])
 
 
 class Speech:
@@ -99,9 +104,12 @@ def command(keys, starts, what, replacing=None, handed_back=False):
     announced.append(whole)
     first_line = contents().split("\n")[0].strip()
     earlier = speech.lines()[before:index]
-    if any(line.startswith("Text text") or (first_line and first_line in line)
-           for line in earlier):
-        failures.append(f"after {what} Orca spoke the new text before the message: {earlier!r}")
+    spoke_text_first = any(line.startswith("Text text") or (first_line and first_line in line)
+                           for line in earlier)
+    if spoke_text_first:
+        if not handed_back or ORCA_MAJOR < 48:
+            failures.append(f"after {what} Orca spoke the new text before the message: "
+                            f"{earlier!r}")
     elif handed_back:
         after = speech.wait_for(lambda line: line.startswith("Text text"), index,
                                 f"the text area after {what}")
