@@ -27,8 +27,9 @@ WAIT = 20  # seconds; a busy machine may take a while, a passing run does not
 # Orca 48 with Qt 6.8's announcements speaks the text area the keyboard comes
 # back to first, when a menu or a question closes, and the message after it:
 # there the message is checked to be spoken whole, not for coming first.
-ORCA_MAJOR = int(subprocess.run(["orca", "--version"], capture_output=True, text=True,
-                                check=True).stdout.strip().split(".")[0])
+# Orca 43 prints "43.1", Orca 48 "Orca version 48.1".
+ORCA_MAJOR = int(re.search(r"\d+", subprocess.run(["orca", "--version"], capture_output=True,
+                                                   text=True, check=True).stdout).group())
 
 
 class Speech:
