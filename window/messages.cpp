@@ -153,11 +153,16 @@ QString Messages::decryptionQuestion(const notes::DecryptionOutlook& outlook) {
         case Verdict::PickedUp:
             return pickedUpProblem(outlook);
         case Verdict::CutShort:
-            return cutShortProblem(*outlook.cutShort);
+            // A cut-short verdict always carries where and how many.
+            if (const auto& cut = outlook.cutShort) {
+                return cutShortProblem(*cut);
+            }
+            break;
         default:
-            return outlook.strays.withLineBreaks() == 0 ? lostCharactersProblem(outlook)
-                                                        : straysProblem(outlook);
+            break;
     }
+    return outlook.strays.withLineBreaks() == 0 ? lostCharactersProblem(outlook)
+                                                : straysProblem(outlook);
 }
 
 QString Messages::pickedUpProblem(const notes::DecryptionOutlook& outlook) {
