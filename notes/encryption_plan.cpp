@@ -143,7 +143,10 @@ class Planner {
                 break;
             }
             PlannedPiece next = nextPiece(begin, piece, target);
-            target = std::min(kMaxTextLength - kEndingRoom, next.length * 2);
+            // A little above what worked: a piece that worked far below its
+            // target had walked down hundreds of lengths that each had a
+            // zero group, and long lengths almost always have one.
+            target = std::min(kMaxTextLength - kEndingRoom, next.length + next.length / 8 + 16);
             begin += next.length;
             plan.pieces.push_back(std::move(next));
         }
