@@ -10,8 +10,16 @@
 
 namespace notes {
 
+namespace {
+
+// Enough to judge by, and more than a single cipher text holds: a note of
+// a million characters is judged by its start, as a reader would.
+constexpr std::size_t kJudgedLength = 20'000;
+
+}  // namespace
+
 bool looksAlreadyEncrypted(const cipher::TextCipher& cipher, std::u32string_view text) {
-    const TextJudgement own = judgeText(text);
+    const TextJudgement own = judgeText(text.substr(0, kJudgedLength));
     if (!own.doesNotReadLikeText()) {
         return false;
     }

@@ -31,7 +31,7 @@ void LiveNote::contentsChanged(int position, int /*removed*/, int added) {
     const int before = blocks - (document.blockCount() - static_cast<int>(tally.lineCount()));
     std::vector<notes::LineTally> lines;
     for (QTextBlock block = first; block.isValid(); block = block.next()) {
-        lines.push_back(notes::tallyLine(cipher, blockText(block)));
+        lines.push_back(notes::tallyLine(cipher, fromBlockText(block.text())));
         if (block == last) {
             break;
         }
@@ -56,12 +56,8 @@ void LiveNote::mark(const QTextBlock& first, const QTextBlock& last, bool whole)
     QTextBlock firstChanged;
     QTextBlock lastChanged;
     for (QTextBlock block = from; block.isValid(); block = block.next()) {
-        NoteEdit::Runs runs = runsIn(block, travelsAsCode);
-        const int start = block.position();
-        for (auto& [runFrom, runTo] : runs) {
-            runFrom -= start;
-            runTo -= start;
-        }
+        // Without codes nothing is marked: no need to look at the characters.
+        NoteEdit::Runs runs = coded ? runsWithin(block.text(), travelsAsCode) : NoteEdit::Runs();
         if (NoteEdit::setMarks(block, std::move(runs))) {
             firstChanged = firstChanged.isValid() ? firstChanged : block;
             lastChanged = block;

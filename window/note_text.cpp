@@ -14,15 +14,23 @@ namespace {
 // line ends, with a paragraph separator.
 constexpr char32_t kParagraphSeparator = 0x2029;
 
+// One pass over the UTF-16 units: a million characters are read out of the
+// text area at every command.
 std::u32string fromRawText(const QString& raw) {
-    const QList<uint> codePoints = raw.toUcs4();
     std::u32string text;
-    text.reserve(static_cast<std::size_t>(codePoints.size()));
-    for (uint codePoint : codePoints) {
-        if (codePoint == kParagraphSeparator) {
+    text.reserve(static_cast<std::size_t>(raw.size()));
+    const QChar* units = raw.constData();
+    const qsizetype size = raw.size();
+    for (qsizetype at = 0; at < size; ++at) {
+        const char16_t unit = units[at].unicode();
+        if (unit == kParagraphSeparator) {
             text += U"\r\n";
+        } else if (QChar::isHighSurrogate(unit) && at + 1 < size &&
+                   units[at + 1].isLowSurrogate()) {
+            text += static_cast<char32_t>(QChar::surrogateToUcs4(unit, units[at + 1].unicode()));
+            ++at;
         } else {
-            text += static_cast<char32_t>(codePoint);
+            text += static_cast<char32_t>(unit);
         }
     }
     return text;
@@ -71,12 +79,13 @@ std::u32string blockText(const QTextBlock& block) {
     return fromRawText(block.text());
 }
 
-QList<std::pair<int, int>> runsIn(const QTextBlock& block,
-                                  const std::function<bool(char32_t)>& wanted) {
+std::u32string fromBlockText(const QString& text) {
+    return fromRawText(text);
+}
+
+QList<std::pair<int, int>> runsWithin(const QString& text,
+                                      const std::function<bool(char32_t)>& wanted) {
     QList<std::pair<int, int>> runs;
-    const QString text = block.text();
-    // Finding a block's position walks the document's tree: once per block.
-    const int blockStart = block.position();
     int runStart = -1;
     for (qsizetype at = 0; at <= text.size();) {
         char32_t character = 0;
@@ -90,7 +99,7 @@ QList<std::pair<int, int>> runsIn(const QTextBlock& block,
             }
         }
         const bool inRun = at < text.size() && wanted(character);
-        const int position = blockStart + static_cast<int>(at);
+        const int position = static_cast<int>(at);
         if (inRun && runStart < 0) {
             runStart = position;
         } else if (!inRun && runStart >= 0) {
@@ -98,6 +107,18 @@ QList<std::pair<int, int>> runsIn(const QTextBlock& block,
             runStart = -1;
         }
         at += width;
+    }
+    return runs;
+}
+
+QList<std::pair<int, int>> runsIn(const QTextBlock& block,
+                                  const std::function<bool(char32_t)>& wanted) {
+    QList<std::pair<int, int>> runs = runsWithin(block.text(), wanted);
+    // Finding a block's position walks the document's tree: once per block.
+    const int blockStart = block.position();
+    for (auto& [from, to] : runs) {
+        from += blockStart;
+        to += blockStart;
     }
     return runs;
 }

@@ -32,6 +32,13 @@ void removeEnd(QPlainTextEdit& note, std::u32string_view end);
 
 // The text of one block, without its line end.
 std::u32string blockText(const QTextBlock& block);
+// The same from the block's text as Qt gives it.
+std::u32string fromBlockText(const QString& text);
+
+// Every run of consecutive characters of a text for which wanted(character)
+// holds, as (from, to) counted in UTF-16 units from the text's start.
+QList<std::pair<int, int>> runsWithin(const QString& text,
+                                      const std::function<bool(char32_t)>& wanted);
 
 // The document positions (from, to) of every run of consecutive characters
 // of one block for which wanted(character) holds, in order.
