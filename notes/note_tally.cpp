@@ -134,7 +134,7 @@ bool NoteTally::needsCodes() const {
 }
 
 Outlook NoteTally::outlook(const cipher::TextCipher& cipher,
-                           const std::function<std::u32string()>& note) const {
+                           const std::function<std::u32string()>& note, Pieces pieces) const {
     Outlook outlook;
     const CodeSummary& codes = codeSummary();
     const bool coded = codes.needsCodes();
@@ -149,7 +149,7 @@ Outlook NoteTally::outlook(const cipher::TextCipher& cipher,
         outlook.verdict = Outlook::Verdict::TooLong;
         return outlook;
     }
-    if (!outlook.length.fits()) {
+    if (!outlook.length.fits() && pieces == Pieces::WithinLimit) {
         outlook.verdict = Outlook::Verdict::InPieces;
         outlook.pieces = 0;
         return outlook;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
@@ -67,11 +68,16 @@ class NoteTally {
     [[nodiscard]] std::size_t lineCount() const { return lines.size(); }
 
     [[nodiscard]] bool needsCodes() const;
+    // Whether the outlook works out the pieces of a note past the cipher's
+    // limit too: that plans the whole note, which for a million characters
+    // takes milliseconds rather than microseconds.
+    enum class Pieces : std::uint8_t { WithinLimit, Always };
+
     // The same as outlookOf the note, which note() gives: it is read only
-    // for a note within the cipher's limit, whose ending or pieces are
-    // worked out from its text.
+    // for a note whose ending or pieces are worked out from its text.
     [[nodiscard]] Outlook outlook(const cipher::TextCipher& cipher,
-                                  const std::function<std::u32string()>& note) const;
+                                  const std::function<std::u32string()>& note,
+                                  Pieces pieces = Pieces::WithinLimit) const;
 
   private:
     const CodeSummary& codeSummary() const;

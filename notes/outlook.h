@@ -30,8 +30,8 @@ struct Outlook {
     // Characters the endings add, and the empty lines between pieces, as a
     // person counts them.
     std::size_t added = 0;
-    // How many pieces; 0 for a note over the cipher's limit, whose pieces
-    // are worked out when Encrypt Text runs rather than at every keystroke.
+    // How many pieces; 0 where they were not counted, which for a note over
+    // the cipher's limit is only on request (see NoteTally::outlook).
     std::size_t pieces = 1;
     // The characters that travel as codes.
     CodedCharacters codes;

@@ -238,6 +238,9 @@ void Form1::textEdited() {
 
 void Form1::showOutlook() {
     const notes::Outlook outlook = liveNote->outlook();
+    if (outlook.verdict == notes::Outlook::Verdict::InPieces && outlook.pieces == 0) {
+        liveNote->countPiecesSoon();
+    }
     if (outlook.plainFormsHelp) {
         statusLine->setMessage(
             Messages::outlook(outlook),

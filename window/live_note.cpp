@@ -15,13 +15,33 @@ LiveNote::LiveNote(const cipher::TextCipher& textCipher, NoteEdit& textArea)
     coded = tally.needsCodes();
     mark(document.firstBlock(), document.lastBlock(), true);
     connect(&document, &QTextDocument::contentsChange, this, &LiveNote::contentsChanged);
+    // Long enough for a typist's pause, short enough to come with the line.
+    constexpr int kStillMilliseconds = 150;
+    pieceCount.setSingleShot(true);
+    pieceCount.setInterval(kStillMilliseconds);
+    connect(&pieceCount, &QTimer::timeout, this, &LiveNote::countPieces);
 }
 
 notes::Outlook LiveNote::outlook() const {
+    if (counted) {
+        return *counted;
+    }
     return tally.outlook(cipher, [this] { return readNote(note); });
 }
 
+void LiveNote::countPiecesSoon() {
+    pieceCount.start();
+}
+
+void LiveNote::countPieces() {
+    counted = tally.outlook(
+        cipher, [this] { return readNote(note); }, notes::NoteTally::Pieces::Always);
+    emit changed();
+}
+
 void LiveNote::contentsChanged(int position, int /*removed*/, int added) {
+    counted.reset();
+    pieceCount.stop();
     QTextDocument& document = *note.document();
     const QTextBlock first = document.findBlock(position);
     // A change of the whole text may count the end of the document in.

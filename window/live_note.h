@@ -3,6 +3,8 @@
 
 #include <QObject>
 #include <QTextBlock>
+#include <QTimer>
+#include <optional>
 
 #include "notes/note_tally.h"
 #include "notes/outlook.h"
@@ -24,8 +26,14 @@ class LiveNote : public QObject {
   public:
     LiveNote(const cipher::TextCipher& textCipher, NoteEdit& textArea);
 
-    // What Encrypt Text would do with the text as it stands.
+    // What Encrypt Text would do with the text as it stands. Past the
+    // cipher's limit the pieces are counted only when asked for.
     notes::Outlook outlook() const;
+    // Counts the pieces of a note past the cipher's limit once the text
+    // has been still for a moment, and then says the text changed: that
+    // plans the whole note, a few milliseconds for a long one, which is
+    // fine once but not at every keystroke.
+    void countPiecesSoon();
 
   signals:
     // The text changed, and the counts and marks follow it.
@@ -33,6 +41,7 @@ class LiveNote : public QObject {
 
   private:
     void contentsChanged(int position, int removed, int added);
+    void countPieces();
     // Marks the characters of blocks first to last; all blocks when whole.
     void mark(const QTextBlock& first, const QTextBlock& last, bool whole);
 
@@ -40,4 +49,7 @@ class LiveNote : public QObject {
     NoteEdit& note;
     notes::NoteTally tally;
     bool coded = false;
+    QTimer pieceCount;
+    // The outlook with its pieces counted, until the text changes.
+    std::optional<notes::Outlook> counted;
 };

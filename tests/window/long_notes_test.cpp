@@ -50,11 +50,16 @@ void LongNotesTest::encryptsInPiecesAndDecryptsWhole() {
     QFETCH(bool, oneLine);
     driver->paste(note);
     const std::u32string typed = readNote(*driver->note());
+    // The live line counts the pieces once the text is still: as many as Ctrl+E writes.
+    const QRegularExpression counted(", ([0-9]+) pieces: ");
+    QTRY_VERIFY2(counted.match(driver->status()).hasMatch(), qPrintable(driver->status()));
+    const int announced = counted.match(driver->status()).captured(1).toInt();
 
     pressWithoutMessage(Qt::Key_E);
     const std::u32string written = readNote(*driver->note());
     const std::vector<std::u32string> pieces = samples::piecesOf(written);
     QVERIFY(pieces.size() > 2);
+    QCOMPARE(static_cast<std::size_t>(announced), pieces.size());
     QVERIFY2(driver->status().startsWith(QString("Encrypted in %1 pieces").arg(pieces.size())),
              qPrintable(driver->status()));
     const LiteralTranscription procedures(cipher);
