@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <cstdint>
 #include <optional>
+#include <utility>
+#include <vector>
 
 #include "cipher/text_cipher.h"
 #include "notes/named_codes.h"
@@ -175,13 +177,26 @@ std::u32string withCodes(const cipher::TextCipher& cipher, std::u32string_view n
 std::u32string coded(const cipher::TextCipher& cipher, std::u32string_view text) {
     std::u32string written;
     written.reserve(text.size() + text.size() / 8);
-    forEachCharacter(cipher, text, [&written](char32_t character, const std::u32string& code) {
-        if (code.empty()) {
-            written += character;
+    // A note holds few kinds of coded characters, many times each: each
+    // code is written out once.
+    std::vector<std::pair<char32_t, std::u32string>> codes;
+    const auto codeOf = [&codes](char32_t character) -> const std::u32string& {
+        const auto known = std::find_if(codes.begin(), codes.end(), [character](const auto& code) {
+            return code.first == character;
+        });
+        return known != codes.end() ? known->second
+                                    : codes.emplace_back(character, codeFor(character)).second;
+    };
+    for (std::size_t at = 0; at < text.size(); ++at) {
+        if (isLineBreakAt(text, at)) {
+            written += U"\r\n";
+            ++at;
+        } else if (travelsAsCode(cipher, text[at], true)) {
+            written += codeOf(text[at]);
         } else {
-            written += code;
+            written += text[at];
         }
-    });
+    }
     return written;
 }
 

@@ -12,12 +12,14 @@
 #include <QStatusBar>
 #include <QTimer>
 #include <algorithm>
+#include <future>
 
 #include "application_icon.h"
 #include "focus_hold.h"
 #include "live_note.h"
 #include "messages.h"
 #include "note_edit.h"
+#include "note_replacement.h"
 #include "note_text.h"
 #include "notes/already_encrypted.h"
 #include "notes/character_codes.h"
@@ -122,13 +124,35 @@ void Form1::encryptText() {
     if (outlook.verdict == notes::Outlook::Verdict::TooLong) {
         refuse(Command::Encrypt, Messages::noteTooLong(outlook.length));
     } else {
-        const std::u32string note = readNote(*txtnote);
-        const notes::NoteEncryption encryption = notes::encryptNote(textCipher(), note);
-        writeResult(encryption.cipherText,
-                    Messages::encrypted(outlook.codes, encryption.plan,
-                                        notes::looksAlreadyEncrypted(textCipher(), note)));
+        encryptNote(outlook.codes);
     }
     txtnote->setFocus();
+}
+
+namespace {
+
+struct Encrypted {
+    notes::NoteEncryption encryption;
+    bool alreadyEncrypted = false;
+};
+
+}  // namespace
+
+// A long note is encrypted on another core while the text area lets go of
+// it: for a million characters each takes about as long as the other.
+void Form1::encryptNote(const notes::CodedCharacters& codes) {
+    const QString raw = rawText(*txtnote);
+    std::future<Encrypted> encrypting =
+        std::async(std::launch::async, [&cipher = textCipher(), raw] {
+            const std::u32string note = noteOfRawText(raw);
+            return Encrypted{notes::encryptNote(cipher, note),
+                             notes::looksAlreadyEncrypted(cipher, note)};
+        });
+    NoteReplacement replacement = replacingNote();
+    replacement.letGo(raw);
+    const Encrypted encrypted = encrypting.get();
+    writeResult(replacement, encrypted.encryption.cipherText,
+                Messages::encrypted(codes, encrypted.encryption.plan, encrypted.alreadyEncrypted));
 }
 
 // Decrypt Text goes straight to the decrypted text: its digits would only be
@@ -268,14 +292,24 @@ void Form1::usePlainForms() {
     txtnote->setFocus();
 }
 
+NoteReplacement Form1::replacingNote() {
+    undoStepsBeforeCommand = txtnote->document()->availableUndoSteps();
+    return NoteReplacement(*txtnote);
+}
+
+void Form1::writeResult(const std::u32string& text, const QString& message, StatusOffer offer) {
+    NoteReplacement replacement = replacingNote();
+    writeResult(replacement, text, message, std::move(offer));
+}
+
 // The message is set and announced before the text changes, so that a
 // screen reader speaks it before anything of the new text.
-void Form1::writeResult(const std::u32string& text, const QString& note, StatusOffer offer) {
-    undoStepsBeforeCommand = txtnote->document()->availableUndoSteps();
-    statusLine->setMessage(note, std::move(offer));
+void Form1::writeResult(NoteReplacement& replacement, const std::u32string& text,
+                        const QString& message, StatusOffer offer) {
+    statusLine->setMessage(message, std::move(offer));
     statusLine->announce();
     writingResult = true;
-    replaceNote(*txtnote, text);
+    replacement.write(text);
     writingResult = false;
 }
 

@@ -18,6 +18,7 @@ class QMenu;
 class QPlainTextEdit;
 class LiveNote;
 class NoteEdit;
+class NoteReplacement;
 
 // A dialog's button: its caption, access key included, and its role, by
 // which each platform places it.
@@ -46,6 +47,9 @@ class Form1 : public QMainWindow {
     void createMenus();
     void createStatusLine();
 
+    // Encrypt Text, of a note within the note length limit.
+    void encryptNote(const notes::CodedCharacters& codes);
+
     // Decrypt Text.
     void askAboutDecryption(const notes::DecryptionOutlook& outlook);
     void writeDecryptionOfferingWithout(const notes::DecryptionOutlook& outlook);
@@ -59,9 +63,13 @@ class Form1 : public QMainWindow {
     void showOutlook();
     void usePlainForms();
 
+    // A replacement of the whole text, which undoLastCommand takes back.
+    NoteReplacement replacingNote();
     // Replaces the whole text as one edit and shows the command's message,
     // with its offer if it makes one.
-    void writeResult(const std::u32string& text, const QString& note, StatusOffer offer = {});
+    void writeResult(const std::u32string& text, const QString& message, StatusOffer offer = {});
+    void writeResult(NoteReplacement& replacement, const std::u32string& text,
+                     const QString& message, StatusOffer offer = {});
     // Takes back what the last command wrote, however many edits it took.
     void undoLastCommand();
     void refuse(Command command, const QString& message);

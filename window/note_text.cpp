@@ -7,6 +7,8 @@
 #include <QTextCursor>
 #include <QTextDocument>
 
+#include "note_replacement.h"
+
 namespace {
 
 // toPlainText() would turn a no-break space into a space and a line separator
@@ -14,25 +16,28 @@ namespace {
 // line ends, with a paragraph separator.
 constexpr char32_t kParagraphSeparator = 0x2029;
 
-// One pass over the UTF-16 units: a million characters are read out of the
+// Written straight into place: a million characters are read out of the
 // text area at every command.
 std::u32string fromRawText(const QString& raw) {
-    std::u32string text;
-    text.reserve(static_cast<std::size_t>(raw.size()));
-    const QChar* units = raw.constData();
     const qsizetype size = raw.size();
+    const QChar* units = raw.constData();
+    const auto lineEnds = static_cast<std::size_t>(raw.count(QChar(kParagraphSeparator)));
+    std::u32string text(static_cast<std::size_t>(size) + lineEnds, U'\0');
+    char32_t* out = text.data();
     for (qsizetype at = 0; at < size; ++at) {
         const char16_t unit = units[at].unicode();
         if (unit == kParagraphSeparator) {
-            text += U"\r\n";
+            *out++ = U'\r';
+            *out++ = U'\n';
         } else if (QChar::isHighSurrogate(unit) && at + 1 < size &&
                    units[at + 1].isLowSurrogate()) {
-            text += static_cast<char32_t>(QChar::surrogateToUcs4(unit, units[at + 1].unicode()));
+            *out++ = QChar::surrogateToUcs4(unit, units[at + 1].unicode());
             ++at;
         } else {
-            text += static_cast<char32_t>(unit);
+            *out++ = unit;
         }
     }
+    text.resize(static_cast<std::size_t>(out - text.data()));
     return text;
 }
 
@@ -40,6 +45,14 @@ std::u32string fromRawText(const QString& raw) {
 
 std::u32string readNote(const QPlainTextEdit& note) {
     return fromRawText(note.document()->toRawText());
+}
+
+QString rawText(const QPlainTextEdit& note) {
+    return note.document()->toRawText();
+}
+
+std::u32string noteOfRawText(const QString& raw) {
+    return fromRawText(raw);
 }
 
 std::u32string readSelection(const QTextCursor& cursor) {
@@ -50,20 +63,43 @@ QString toQString(std::u32string_view text) {
     return QString::fromUcs4(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+// Counted first and written in one pass: a command writes a million
+// characters, and QString::replace would move the rest of the text at
+// every line break.
+QString toTextAreaText(std::u32string_view text) {
+    const auto isLineBreak = [text](std::size_t at) {
+        return text[at] == U'\r' && at + 1 < text.size() && text[at + 1] == U'\n';
+    };
+    qsizetype units = 0;
+    for (std::size_t at = 0; at < text.size(); ++at) {
+        units += text[at] > 0xFFFF ? 2 : 1;
+        if (isLineBreak(at)) {
+            ++at;
+        }
+    }
+    QString written(units, Qt::Uninitialized);
+    QChar* out = written.data();
+    for (std::size_t at = 0; at < text.size(); ++at) {
+        const char32_t character = text[at];
+        if (isLineBreak(at)) {
+            *out++ = QChar(u'\n');
+            ++at;
+        } else if (character > 0xFFFF) {
+            *out++ = QChar(QChar::highSurrogate(character));
+            *out++ = QChar(QChar::lowSurrogate(character));
+        } else {
+            *out++ = QChar(static_cast<char16_t>(character));
+        }
+    }
+    return written;
+}
+
 void replaceNote(QPlainTextEdit& note, const std::u32string& text) {
-    QString written = toQString(text);
-    written.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    QTextCursor cursor(note.document());
-    cursor.beginEditBlock();
-    cursor.select(QTextCursor::Document);
-    cursor.insertText(written);
-    cursor.endEditBlock();
-    note.setTextCursor(cursor);
+    NoteReplacement(note).write(text);
 }
 
 void removeEnd(QPlainTextEdit& note, std::u32string_view end) {
-    QString removed = toQString(end);
-    removed.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    const QString removed = toTextAreaText(end);
     QTextCursor cursor(note.document());
     cursor.movePosition(QTextCursor::End);
     const int last = cursor.position();

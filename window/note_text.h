@@ -15,10 +15,18 @@ class QTextDocument;
 
 // A text of code points as Qt holds it.
 QString toQString(std::u32string_view text);
+// The same as the text area takes it: each carriage return + line feed
+// as a line feed, which ends the line there.
+QString toTextAreaText(std::u32string_view text);
 
 // The text area's content as the cipher sees it: one element per code point,
 // every line end as carriage return + line feed, every other character as typed.
 std::u32string readNote(const QPlainTextEdit& note);
+
+// The content as Qt holds it, in one copy, to be read the same way on
+// another thread.
+QString rawText(const QPlainTextEdit& note);
+std::u32string noteOfRawText(const QString& raw);
 
 // The selected characters, read the same way.
 std::u32string readSelection(const QTextCursor& cursor);

@@ -15,6 +15,7 @@
 
 #include "cipher/limits.h"
 #include "cipher/text_cipher.h"
+#include "note_replacement.h"
 #include "note_text.h"
 #include "notes/note_encryption.h"
 #include "number_format.h"
@@ -67,6 +68,7 @@ class Form1Test : public QObject {
     void typedAndPastedLineEndsReachTheCipherAsCarriageReturnLineFeed();
     void keepsNoBreakSpaceAndLineSeparatorAsTheyAre();
     void countsACharacterBeyondTheBasicPlaneOnce();
+    void aReplacementLeftUnwrittenPutsTheNoteBack();
     void findsRunsOfWholeCharacters_data();
     void findsRunsOfWholeCharacters();
     void undoesAndRedoesACommandInOneStep();
@@ -301,6 +303,19 @@ void Form1Test::keepsNoBreakSpaceAndLineSeparatorAsTheyAre() {
     QCOMPARE(driver->note()->toPlainText(), expected);
     driver->press(Qt::Key_D);
     QCOMPARE(readNote(*driver->note()), plain);
+}
+
+// What a command does when working out its result fails after the text
+// area let go of the note.
+void Form1Test::aReplacementLeftUnwrittenPutsTheNoteBack() {
+    const std::u32string note = U"PIN 4711\r\n\r\n\U0001F600 a\u00A0b\u2028c";
+    driver->paste(toQString(note));
+    {
+        NoteReplacement replacement(*driver->note());
+        replacement.letGo(rawText(*driver->note()));
+        QCOMPARE(driver->note()->toPlainText(), QString());
+    }
+    QCOMPARE(readNote(*driver->note()), note);
 }
 
 void Form1Test::countsACharacterBeyondTheBasicPlaneOnce() {
