@@ -143,10 +143,6 @@ bool needsCodes(const cipher::TextCipher& cipher, std::u32string_view note) {
     return holdsCharacterForACode(cipher, note) || readsAsCoded(cipher, note);
 }
 
-bool travelsAsCode(const cipher::TextCipher& cipher, char32_t character, bool noteNeedsCodes) {
-    return noteNeedsCodes && (character == kAmpersand || cipher.alphabetPosition(character) == 0);
-}
-
 CodedCharacters codedCharacters(const cipher::TextCipher& cipher, std::u32string_view note) {
     CodedCharacters coded;
     if (!needsCodes(cipher, note)) {

@@ -6,9 +6,7 @@
 #include <string_view>
 #include <vector>
 
-namespace cipher {
-class TextCipher;
-}
+#include "cipher/text_cipher.h"
 
 namespace notes {
 
@@ -67,9 +65,12 @@ struct CodedCharacters {
 
 [[nodiscard]] bool needsCodes(const cipher::TextCipher& cipher, std::u32string_view note);
 
-// Whether the character travels as a code in a note that does or does not need codes.
-[[nodiscard]] bool travelsAsCode(const cipher::TextCipher& cipher, char32_t character,
-                                 bool noteNeedsCodes);
+// Whether the character travels as a code in a note that does or does not
+// need codes. Inline: it is asked of every character at every count.
+[[nodiscard]] inline bool travelsAsCode(const cipher::TextCipher& cipher, char32_t character,
+                                        bool noteNeedsCodes) {
+    return noteNeedsCodes && (character == U'&' || cipher.alphabetPosition(character) == 0);
+}
 
 [[nodiscard]] CodedCharacters codedCharacters(const cipher::TextCipher& cipher,
                                               std::u32string_view note);

@@ -21,21 +21,22 @@ LineTally tallyLine(const cipher::TextCipher& cipher, std::u32string_view line) 
         if (!travelsAsCode(cipher, character, true)) {
             continue;
         }
-        std::u32string code = codeFor(character);
+        // Each kind's code and plain form are looked up once: a line of a
+        // long note may hold the same coded character many times.
+        auto known = std::find_if(
+            tally.kinds.begin(), tally.kinds.end(),
+            [character](const CodedCharacter& kind) { return kind.character == character; });
+        if (known == tally.kinds.end()) {
+            tally.kinds.push_back({character, 0, codeFor(character)});
+            known = std::prev(tally.kinds.end());
+            tally.plainForms = tally.plainForms || plainForm(character).has_value();
+        }
+        ++known->count;
         if (character == U'&') {
             ++tally.ampersands;
         } else {
             ++tally.outside;
-            tally.addedByOutsideCodes += code.size() - 1;
-            tally.plainForms = tally.plainForms || plainForm(character).has_value();
-        }
-        const auto known = std::find_if(
-            tally.kinds.begin(), tally.kinds.end(),
-            [character](const CodedCharacter& kind) { return kind.character == character; });
-        if (known == tally.kinds.end()) {
-            tally.kinds.push_back({character, 1, std::move(code)});
-        } else {
-            ++known->count;
+            tally.addedByOutsideCodes += known->code.size() - 1;
         }
     }
     return tally;

@@ -119,34 +119,6 @@ std::u32string fromBlockText(const QString& text) {
     return fromRawText(text);
 }
 
-QList<std::pair<int, int>> runsWithin(const QString& text,
-                                      const std::function<bool(char32_t)>& wanted) {
-    QList<std::pair<int, int>> runs;
-    int runStart = -1;
-    for (qsizetype at = 0; at <= text.size();) {
-        char32_t character = 0;
-        qsizetype width = 1;
-        if (at < text.size()) {
-            character = text.at(at).unicode();
-            if (QChar::isHighSurrogate(character) && at + 1 < text.size() &&
-                text.at(at + 1).isLowSurrogate()) {
-                character = QChar::surrogateToUcs4(text.at(at), text.at(at + 1));
-                width = 2;
-            }
-        }
-        const bool inRun = at < text.size() && wanted(character);
-        const int position = static_cast<int>(at);
-        if (inRun && runStart < 0) {
-            runStart = position;
-        } else if (!inRun && runStart >= 0) {
-            runs.append({runStart, position});
-            runStart = -1;
-        }
-        at += width;
-    }
-    return runs;
-}
-
 QList<std::pair<int, int>> runsIn(const QTextBlock& block,
                                   const std::function<bool(char32_t)>& wanted) {
     QList<std::pair<int, int>> runs = runsWithin(block.text(), wanted);

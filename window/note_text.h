@@ -2,13 +2,13 @@
 #pragma once
 
 #include <QList>
+#include <QString>
 #include <functional>
 #include <string>
 #include <string_view>
 #include <utility>
 
 class QPlainTextEdit;
-class QString;
 class QTextBlock;
 class QTextCursor;
 class QTextDocument;
@@ -44,9 +44,37 @@ std::u32string blockText(const QTextBlock& block);
 std::u32string fromBlockText(const QString& text);
 
 // Every run of consecutive characters of a text for which wanted(character)
-// holds, as (from, to) counted in UTF-16 units from the text's start.
-QList<std::pair<int, int>> runsWithin(const QString& text,
-                                      const std::function<bool(char32_t)>& wanted);
+// holds, as (from, to) counted in UTF-16 units from the text's start. A
+// template, since it asks about every character of every line the text
+// area marks.
+template <typename Wanted>
+QList<std::pair<int, int>> runsWithin(const QString& text, const Wanted& wanted) {
+    QList<std::pair<int, int>> runs;
+    int runStart = -1;
+    const qsizetype size = text.size();
+    for (qsizetype at = 0; at <= size;) {
+        char32_t character = 0;
+        qsizetype width = 1;
+        if (at < size) {
+            character = text.at(at).unicode();
+            if (QChar::isHighSurrogate(character) && at + 1 < size &&
+                text.at(at + 1).isLowSurrogate()) {
+                character = QChar::surrogateToUcs4(text.at(at), text.at(at + 1));
+                width = 2;
+            }
+        }
+        const bool inRun = at < size && wanted(character);
+        const int position = static_cast<int>(at);
+        if (inRun && runStart < 0) {
+            runStart = position;
+        } else if (!inRun && runStart >= 0) {
+            runs.append({runStart, position});
+            runStart = -1;
+        }
+        at += width;
+    }
+    return runs;
+}
 
 // The document positions (from, to) of every run of consecutive characters
 // of one block for which wanted(character) holds, in order.
