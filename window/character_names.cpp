@@ -154,11 +154,16 @@ SpottedList compactCodedList(const notes::CodedCharacters& characters) {
     QStringList names;
     std::size_t others = 0;
     bool many = false;
+    const auto kinds = static_cast<std::size_t>(
+        std::count_if(characters.kinds.begin(), characters.kinds.end(),
+                      [](const notes::CodedCharacter& kind) { return kind.character != U'&'; }));
+    // "1 other" would take the room of the one it stands for.
+    const std::size_t spotted = kinds == kSpottedKinds + 1 ? kinds : kSpottedKinds;
     for (const notes::CodedCharacter& kind : characters.kinds) {
         if (kind.character == U'&') {
             continue;
         }
-        if (static_cast<std::size_t>(names.size()) < kSpottedKinds) {
+        if (static_cast<std::size_t>(names.size()) < spotted) {
             names << spottedCharacter(kind);
             // A name stands for one character or for all of its kind; a glyph for its kind.
             many = many ||

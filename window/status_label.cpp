@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QStringList>
 #include <algorithm>
+#include <cmath>
 #include <limits>
 
 namespace {
@@ -117,9 +118,30 @@ void StatusLabel::fitNote() {
     const QStringList wrapped =
         words.wrap(fullText, width > 0 ? width : std::numeric_limits<int>::max(), kLines);
     if (wrapped != lines) {
+        const bool sameLines = wrapped.size() == lines.size();
         lines = wrapped;
         shownText = lines.join(' ');
-        update(contentsRect());
+        if (sameLines) {
+            updateChangedWords();
+        } else {
+            update(contentsRect());
+        }
+    }
+}
+
+// Lines stay where they are when their number does: only the words that
+// changed or moved are painted again, where paintEvent draws them.
+void StatusLabel::updateChangedWords() {
+    const QRect room = contentsRect();
+    const int lineHeight = linesHeight() / kLines;
+    int top = room.top() + (room.height() - lineHeight * static_cast<int>(words.lineCount())) / 2;
+    for (const auto& [from, to] : words.changedSince()) {
+        if (to > from) {
+            const int left = room.left() + static_cast<int>(std::floor(from)) - 1;
+            const int right = room.left() + static_cast<int>(std::ceil(to)) + 2;
+            update(QRect(QPoint(left, top), QPoint(right, top + lineHeight)).intersected(room));
+        }
+        top += lineHeight;
     }
 }
 

@@ -51,6 +51,7 @@ class StatusLabel : public QLabel {
 
   private:
     void fitNote();
+    void updateChangedWords();
 
     QString fullText;
     QString shownText;

@@ -87,18 +87,26 @@ qreal StatusWords::lineWidth(const Line& line) const {
 }
 
 QStringList StatusWords::wrap(const QString& note, int width, int lines) {
-    Line before;
+    QList<const Word*> before;
     for (const Line& line : std::as_const(wrapped)) {
-        before += line;
+        for (const Word& word : line) {
+            before << &word;
+        }
     }
     QList<Line> result;
     qreal used = 0;
     bool cut = false;
-    const QStringList all = note.split(' ');
-    for (qsizetype index = 0; index < all.size(); ++index) {
-        const Word word = index < before.size() && before[index].text == all[index]
-                              ? before[index]
-                              : wordOf(all[index]);
+    // Only the words that show are looked at: the note goes on for the
+    // tooltip and a screen reader far beyond the two lines.
+    qsizetype index = 0;
+    for (qsizetype start = 0; start <= note.size(); ++index) {
+        qsizetype end = note.indexOf(' ', start);
+        end = end < 0 ? note.size() : end;
+        const QStringView text = QStringView(note).mid(start, end - start);
+        start = end + 1;
+        const Word word = index < before.size() && before[index]->text == text
+                              ? *before[index]
+                              : wordOf(text.toString());
         if (!result.isEmpty() && used + spaceWidth + word.width <= width) {
             result.back() << word;
             used += spaceWidth + word.width;
@@ -115,6 +123,7 @@ QStringList StatusWords::wrap(const QString& note, int width, int lines) {
     if (!cut) {
         balanceLastLine(result, width);
     }
+    changed = changedSpans(wrapped, result);
     wrapped = result;
     QStringList shown;
     for (const Line& line : std::as_const(wrapped)) {
@@ -125,6 +134,27 @@ QStringList StatusWords::wrap(const QString& note, int width, int lines) {
         shown << texts.join(' ');
     }
     return shown;
+}
+
+// Per line, from the first word that is new or moved to the end of the
+// longer of the two lines: a keystroke mostly changes one number.
+QList<StatusWords::Span> StatusWords::changedSpans(const QList<Line>& old,
+                                                   const QList<Line>& fresh) const {
+    QList<Span> spans;
+    for (qsizetype line = 0; line < std::max(old.size(), fresh.size()); ++line) {
+        const Line none;
+        const Line& was = line < old.size() ? old[line] : none;
+        const Line& is = line < fresh.size() ? fresh[line] : none;
+        qreal x = 0;
+        qsizetype same = 0;
+        while (same < was.size() && same < is.size() && was[same].text == is[same].text) {
+            x += is[same].width + spaceWidth;
+            ++same;
+        }
+        const qreal to = std::max(lineWidth(was), lineWidth(is));
+        spans << (same == was.size() && same == is.size() ? Span{0, 0} : Span{x, to});
+    }
+    return spans;
 }
 
 // More than the lines hold: the last ends with "…" where it fits, and the

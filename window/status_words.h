@@ -9,6 +9,7 @@
 #include <QStaticText>
 #include <QString>
 #include <QStringList>
+#include <utility>
 
 class QPainter;
 
@@ -34,6 +35,11 @@ class StatusWords {
     void draw(QPainter& painter, qsizetype line, int left, int top);
     qsizetype lineCount() const { return wrapped.size(); }
 
+    // Where the last wrap changed what each line shows, from the line's
+    // start; (0, 0) where it did not.
+    using Span = std::pair<qreal, qreal>;
+    const QList<Span>& changedSince() const { return changed; }
+
   private:
     struct Word {
         QString text;
@@ -46,6 +52,7 @@ class StatusWords {
     qreal lineWidth(const Line& line) const;
     void endWithEllipsis(QList<Line>& lines, int width);
     void balanceLastLine(QList<Line>& lines, int width);
+    QList<Span> changedSpans(const QList<Line>& old, const QList<Line>& fresh) const;
     QStaticText& shaped(const QString& word);
     qreal widthOf(const QString& word);
     const QPixmap& picture(const QString& word);
@@ -60,4 +67,5 @@ class StatusWords {
     // The lines of the note last wrapped: the next note mostly has the same
     // words in the same places, which are then taken from here as they are.
     QList<Line> wrapped;
+    QList<Span> changed;
 };

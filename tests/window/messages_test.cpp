@@ -6,6 +6,7 @@
 #include <QtTest>
 
 #include "character_names.h"
+#include "notes/character_codes.h"
 #include "translations.h"
 
 namespace {
@@ -114,6 +115,7 @@ class MessagesTest : public QObject {
     void readsAsWritten();
     void namesEachCharacterAsItLooks_data();
     void namesEachCharacterAsItLooks();
+    void spotsSixKindsAndCountsTheRest();
 };
 
 void MessagesTest::readsAsWritten_data() {
@@ -362,6 +364,24 @@ void MessagesTest::namesEachCharacterAsItLooks() {
     QFETCH(char32_t, character);
     QFETCH(QString, name);
     QCOMPARE(characterName(character), name);
+}
+
+// The live line names six kinds of coded characters; one more is named
+// too, rather than counted as "1 other".
+void MessagesTest::spotsSixKindsAndCountsTheRest() {
+    const auto spotted = [](std::u32string_view characters) {
+        notes::CodedCharacters codes{characters.size(), 0, {}};
+        for (char32_t character : characters) {
+            codes.kinds.push_back({character, 1, notes::codeFor(character)});
+        }
+        return compactCodedList(codes).text;
+    };
+    QCOMPARE(spotted(U"\u00DF\u00C9\t\u2019\u00E3\u00C4\u0153"),
+             QString::fromUtf8("\u00DF, \u00C9, a tab, \u2019, \u00E3, \u00C4 "
+                               "and \u0153"));
+    QCOMPARE(spotted(U"\u00DF\u00C9\t\u2019\u00E3\u00C4\u0153\u00F1"),
+             QString::fromUtf8("\u00DF, \u00C9, a tab, \u2019, \u00E3, \u00C4 "
+                               "and 2 others"));
 }
 
 QTEST_MAIN(MessagesTest)
