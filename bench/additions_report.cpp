@@ -82,7 +82,8 @@ struct Row {
 template <typename T>
 T at(std::vector<T> values, double share) {
     std::sort(values.begin(), values.end());
-    return values[std::min(values.size() - 1, static_cast<std::size_t>(share * values.size()))];
+    return values[std::min(values.size() - 1,
+                           static_cast<std::size_t>(share * static_cast<double>(values.size())))];
 }
 
 void print(const char* name, const Row& row) {

@@ -4,6 +4,7 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QStringList>
 #include <algorithm>
@@ -145,7 +146,7 @@ void StatusLabel::updateChangedWords() {
     }
 }
 
-void StatusLabel::paintEvent(QPaintEvent* /*event*/) {
+void StatusLabel::paintEvent(QPaintEvent* event) {
     // The colours or the screen's pixel ratio may have changed since.
     if (words.setStyle(font(), palette().color(foregroundRole()), devicePixelRatioF())) {
         fitNote();
@@ -155,7 +156,7 @@ void StatusLabel::paintEvent(QPaintEvent* /*event*/) {
     const int lineHeight = linesHeight() / kLines;
     int top = room.top() + (room.height() - lineHeight * static_cast<int>(words.lineCount())) / 2;
     for (qsizetype line = 0; line < words.lineCount(); ++line) {
-        words.draw(painter, line, room.left(), top);
+        words.draw(painter, line, room.left(), top, event->rect());
         top += lineHeight;
     }
 }

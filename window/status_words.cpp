@@ -209,13 +209,16 @@ const QPixmap& StatusWords::picture(const QString& word) {
     return *found;
 }
 
-void StatusWords::draw(QPainter& painter, qsizetype line, int left, int top) {
+void StatusWords::draw(QPainter& painter, qsizetype line, int left, int top, const QRect& room) {
     qreal x = left;
     for (Word& word : wrapped[line]) {
-        if (word.picture.isNull()) {
-            word.picture = picture(word.text);
+        // A keystroke repaints a word or two: the rest are left alone.
+        if (x <= room.right() + 1 && x + word.width + 2 >= room.left()) {
+            if (word.picture.isNull()) {
+                word.picture = picture(word.text);
+            }
+            painter.drawPixmap(QPointF(std::round(x), top), word.picture);
         }
-        painter.drawPixmap(QPointF(std::round(x), top), word.picture);
         x += word.width + spaceWidth;
     }
 }

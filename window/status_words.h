@@ -6,6 +6,7 @@
 #include <QHash>
 #include <QList>
 #include <QPixmap>
+#include <QRect>
 #include <QStaticText>
 #include <QString>
 #include <QStringList>
@@ -30,9 +31,10 @@ class StatusWords {
     // "…", and the "…" follows it, in place of a full stop or comma.
     QStringList wrap(const QString& note, int width, int lines);
 
-    // Draws kept line `line` from left, top, each word from a picture of it
-    // that is drawn once: a keystroke changes a word or two of the note.
-    void draw(QPainter& painter, qsizetype line, int left, int top);
+    // Draws the words of kept line `line`, from left, top, that reach into
+    // room, each from a picture of it that is drawn once: a keystroke
+    // changes a word or two of the note.
+    void draw(QPainter& painter, qsizetype line, int left, int top, const QRect& room);
     qsizetype lineCount() const { return wrapped.size(); }
 
     // Where the last wrap changed what each line shows, from the line's
