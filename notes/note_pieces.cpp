@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "notes/note_pieces.h"
 
+#include <array>
+#include <optional>
 #include <vector>
 
 #include "cipher/limits.h"
@@ -17,10 +19,26 @@ bool isBlank(std::u32string_view line) {
     return line.find_first_not_of(U" \t") == std::u32string_view::npos;
 }
 
+// A cipher text as it stood, its lines joined, and two readings without
+// what mail programs leave at the ends of lines: one space or tab fewer at
+// the end of each line (a cipher text may end a line with a space of its
+// own), and none at all.
+struct CipherText {
+    struct Reading {
+        std::u32string text;
+        std::size_t blanksTakenOut = 0;
+    };
+    std::array<Reading, 3> readings;
+};
+
+bool isBlankCharacter(char32_t character) {
+    return character == U' ' || character == U'\t';
+}
+
 // The cipher texts of text: runs of lines that are not blank, each with its
 // line breaks taken out.
-std::vector<std::u32string> cipherTextsIn(std::u32string_view text, std::size_t& wrappedLines) {
-    std::vector<std::u32string> cipherTexts;
+std::vector<CipherText> cipherTextsIn(std::u32string_view text, std::size_t& wrappedLines) {
+    std::vector<CipherText> cipherTexts;
     bool inCipherText = false;
     for (std::size_t at = 0; at <= text.size();) {
         std::size_t end = text.find(kLineBreak, at);
@@ -30,12 +48,21 @@ std::vector<std::u32string> cipherTextsIn(std::u32string_view text, std::size_t&
         const std::u32string_view line = text.substr(at, end - at);
         if (isBlank(line)) {
             inCipherText = false;
-        } else if (inCipherText) {
-            cipherTexts.back() += line;
-            ++wrappedLines;
         } else {
-            cipherTexts.emplace_back(line);
-            inCipherText = true;
+            if (inCipherText) {
+                ++wrappedLines;
+            } else {
+                cipherTexts.emplace_back();
+                inCipherText = true;
+            }
+            auto& [asItStood, lessOne, trimmed] = cipherTexts.back().readings;
+            const std::size_t oneLess = isBlankCharacter(line.back()) ? 1 : 0;
+            const std::size_t kept = line.find_last_not_of(U" \t") + 1;
+            asItStood.text += line;
+            lessOne.text += line.substr(0, line.size() - oneLess);
+            lessOne.blanksTakenOut += oneLess;
+            trimmed.text += line.substr(0, kept);
+            trimmed.blanksTakenOut += line.size() - kept;
         }
         at = end + kLineBreak.size();
     }
@@ -49,6 +76,19 @@ bool decryptsWhole(const DecryptedNote& piece) {
     }
     return !piece.ending.empty() || !piece.offeredLine.empty() ||
            !judgeText(piece.text).doesNotReadLikeText();
+}
+
+// The piece or note a cipher text decrypts into whole, if it does.
+std::optional<DecryptedNote> decryptedWhole(const cipher::TextCipher& cipher,
+                                            std::u32string_view cipherText) {
+    if (cipherText.size() > cipher::kMaxTextLength) {
+        return std::nullopt;
+    }
+    DecryptedNote piece = decryptPiece(cipher, cipherText);
+    if (!decryptsWhole(piece)) {
+        return std::nullopt;
+    }
+    return piece;
 }
 
 // Puts the pieces together note by note.
@@ -109,20 +149,44 @@ class Assembly {
 std::optional<DecryptedPieces> decryptPieces(const cipher::TextCipher& cipher,
                                              std::u32string_view text) {
     std::size_t wrappedLines = 0;
-    const std::vector<std::u32string> cipherTexts = cipherTextsIn(text, wrappedLines);
+    const std::vector<CipherText> cipherTexts = cipherTextsIn(text, wrappedLines);
     if (cipherTexts.size() < 2) {
         return std::nullopt;
     }
     std::vector<DecryptedNote> pieces;
     pieces.reserve(cipherTexts.size());
-    for (const std::u32string& cipherText : cipherTexts) {
-        if (cipherText.size() > cipher::kMaxTextLength) {
+    std::size_t blanksAtLineEnds = 0;
+    std::size_t unreadable = 0;
+    bool numbered = false;
+    for (const CipherText& cipherText : cipherTexts) {
+        std::optional<DecryptedNote> piece;
+        for (const CipherText::Reading& reading : cipherText.readings) {
+            if (reading.text.size() == cipherText.readings[0].text.size() &&
+                &reading != cipherText.readings.data()) {
+                continue;
+            }
+            piece = decryptedWhole(cipher, reading.text);
+            if (piece) {
+                blanksAtLineEnds += reading.blanksTakenOut;
+                break;
+            }
+        }
+        if (!piece) {
+            unreadable = unreadable != 0 ? unreadable : pieces.size() + 1;
+            pieces.emplace_back();
+            continue;
+        }
+        numbered = numbered || piece->piece != 0;
+        pieces.push_back(std::move(*piece));
+    }
+    if (unreadable != 0) {
+        if (!numbered) {
             return std::nullopt;
         }
-        pieces.push_back(decryptPiece(cipher, cipherText));
-        if (!decryptsWhole(pieces.back())) {
-            return std::nullopt;
-        }
+        DecryptedPieces damaged;
+        damaged.cipherTexts = cipherTexts.size();
+        damaged.unreadable = unreadable;
+        return damaged;
     }
     Assembly assembly(cipher);
     for (DecryptedNote& piece : pieces) {
@@ -131,6 +195,7 @@ std::optional<DecryptedPieces> decryptPieces(const cipher::TextCipher& cipher,
     DecryptedPieces result = assembly.finish();
     result.cipherTexts = cipherTexts.size();
     result.wrappedLines = wrappedLines;
+    result.blanksAtLineEnds = blanksAtLineEnds;
     return result;
 }
 

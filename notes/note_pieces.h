@@ -25,6 +25,15 @@ struct DecryptedPieces {
     std::size_t notes = 0;
     // Line breaks taken out of the cipher texts.
     std::size_t wrappedLines = 0;
+    // Spaces and tabs at the ends of their lines, as mail programs leave
+    // them where they wrap, taken out of the cipher texts that do not
+    // decrypt with them.
+    std::size_t blanksAtLineEnds = 0;
+    // The first cipher text, counted from 1, that does not decrypt whole
+    // even so, while others decrypt into pieces of a note: it lost or
+    // picked up characters on the way, and nothing is put together. 0 when
+    // every one decrypts.
+    std::size_t unreadable = 0;
 
     // The first piece that is not where it should be: the number expected
     // there (0 where no piece was) and the one found (0 where none was,
@@ -38,7 +47,8 @@ struct DecryptedPieces {
 
 // None when the text is not at least two cipher texts set apart by an empty
 // line, each of which decrypts whole into a piece or a note that reads like
-// text: Decrypt Text then takes it as one text.
+// text, or some of which decrypt into pieces: Decrypt Text then takes it as
+// one text.
 [[nodiscard]] std::optional<DecryptedPieces> decryptPieces(const cipher::TextCipher& cipher,
                                                            std::u32string_view text);
 

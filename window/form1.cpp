@@ -160,7 +160,9 @@ void Form1::encryptNote(const notes::CodedCharacters& codes) {
 void Form1::decryptText() {
     const std::u32string text = readNote(*txtnote);
     if (const auto pieces = notes::decryptPieces(textCipher(), text)) {
-        if (pieces->gap) {
+        if (pieces->unreadable != 0) {
+            refuse(Command::Decrypt, Messages::unreadablePiece(*pieces));
+        } else if (pieces->gap) {
             refuse(Command::Decrypt, Messages::piecesOutOfPlace(*pieces->gap));
         } else {
             writeResult(pieces->text, Messages::decryptedPieces(*pieces));

@@ -466,6 +466,11 @@ QString Messages::decryptedPieces(const notes::DecryptedPieces& pieces) {
                             "taken out first.",
                             nullptr, plural(pieces.wrappedLines));
     }
+    if (pieces.blanksAtLineEnds != 0) {
+        message += ' ' + tr("%Ln spaces or tabs at the ends of their lines, as mail programs "
+                            "leave them, were taken out too.",
+                            nullptr, plural(pieces.blanksAtLineEnds));
+    }
     return message + ' ' + tr("Ctrl+Z restores the cipher texts.");
 }
 
@@ -486,6 +491,16 @@ QString Messages::piecesOutOfPlace(const notes::DecryptedPieces::Gap& gap) {
     return problem + ' ' +
            tr("Copy every piece, in order, each on its own lines with an empty line between, "
               "and decrypt again.") +
+           ' ' + unchanged();
+}
+
+QString Messages::unreadablePiece(const notes::DecryptedPieces& pieces) {
+    return tr("Cipher text %1 of the %2 here, set apart by empty lines, does not decrypt whole, "
+              "while others are pieces of a note: it lost or picked up characters on the way, "
+              "or is not a cipher text. Copy every piece again, each on its own lines with an "
+              "empty line between, and decrypt again.")
+               .arg(pieces.unreadable)
+               .arg(pieces.cipherTexts) +
            ' ' + unchanged();
 }
 

@@ -51,6 +51,7 @@ class Messages {
     // After Decrypt Text put several cipher texts together.
     static QString decryptedPieces(const notes::DecryptedPieces& pieces);
     static QString piecesOutOfPlace(const notes::DecryptedPieces::Gap& gap);
+    static QString unreadablePiece(const notes::DecryptedPieces& pieces);
     // Decrypt Text on one piece of a note in pieces.
     static QString lonePiece(const notes::DecryptedNote& piece);
     // After Decrypt Text wrote without asking.

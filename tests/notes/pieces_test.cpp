@@ -207,4 +207,35 @@ TEST(Pieces, TellsAPieceMissingOrOutOfOrder) {
     EXPECT_EQ(gapOf(withAnother), Gap(pieces.size(), 0));
 }
 
+// Mail programs that wrap with "format=flowed" leave a space at the end of
+// each wrapped line; a character lost on the way is told, not guessed at.
+TEST(Pieces, TakesOutBlanksAtLineEndsAndTellsAPieceThatDoesNotDecrypt) {
+    const std::u32string letter = longLetter(12'000, U"\r\n");
+    std::vector<std::u32string> pieces = piecesOf(notes::encryptNote(kCipher, letter).cipherText);
+    ASSERT_GE(pieces.size(), 3u);
+    std::vector<std::u32string> flowed;
+    for (const std::u32string& piece : pieces) {
+        std::u32string lines = samples::wrapped(piece, 76);
+        for (std::size_t at = lines.find(U"\r\n"); at != std::u32string::npos;
+             at = lines.find(U"\r\n", at + 3)) {
+            lines.insert(at, U" ");
+        }
+        flowed.push_back(lines + U"\t");
+    }
+    const auto read = notes::decryptPieces(kCipher, joined(flowed, U"\r\n\r\n"));
+    ASSERT_TRUE(read);
+    EXPECT_EQ(read->text, letter);
+    EXPECT_EQ(read->unreadable, 0u);
+    EXPECT_EQ(read->blanksAtLineEnds, read->wrappedLines + pieces.size());
+
+    pieces[1].erase(pieces[1].size() / 2, 1);
+    const auto damaged = notes::decryptPieces(kCipher, joined(pieces, U"\r\n\r\n"));
+    ASSERT_TRUE(damaged);
+    EXPECT_EQ(damaged->unreadable, 2u);
+    EXPECT_EQ(damaged->cipherTexts, pieces.size());
+    EXPECT_TRUE(damaged->text.empty());
+    // Text that holds no pieces at all is still no business of this.
+    EXPECT_FALSE(notes::decryptPieces(kCipher, U"Dear Ann,\r\n\r\nthanks for the tea."));
+}
+
 }  // namespace

@@ -111,6 +111,17 @@ void LongNotesTest::severalNotesComeBackApart() {
         driver->lastMessage().text.contains("Piece 3 of a note stands where piece 2 should be"),
         qPrintable(driver->lastMessage().text));
     QCOMPARE(driver->note()->toPlainText(), before);
+
+    // A character lost on the way: which cipher text, never "too long".
+    pieces[2].erase(pieces[2].size() / 2, 1);
+    driver->paste(toQString(samples::joined(pieces, U"\r\n\r\n")));
+    const QString damaged = driver->note()->toPlainText();
+    driver->answerNextMessage(Qt::Key_Return);
+    driver->press(Qt::Key_D);
+    QVERIFY2(driver->lastMessage().text.startsWith(
+                 QString("Cipher text 3 of the %1 here").arg(pieces.size())),
+             qPrintable(driver->lastMessage().text));
+    QCOMPARE(driver->note()->toPlainText(), damaged);
 }
 
 QTEST_MAIN(LongNotesTest)

@@ -202,5 +202,12 @@
             <numerusform>%1 characters, %Ln pieces: Encrypt Text writes each as a cipher text of its own.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%Ln spaces or tabs at the ends of their lines, as mail programs leave them, were taken out too.</source>
+        <translation>
+            <numerusform>%Ln space or tab at the end of a line, as mail programs leave them, was taken out too.</numerusform>
+            <numerusform>%Ln spaces or tabs at the ends of their lines, as mail programs leave them, were taken out too.</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>
