@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "notes/note_pieces.h"
 
-#include <array>
+#include <cstdint>
 #include <optional>
 #include <vector>
 
@@ -19,24 +19,45 @@ bool isBlank(std::u32string_view line) {
     return line.find_first_not_of(U" \t") == std::u32string_view::npos;
 }
 
-// A cipher text as it stood, its lines joined, and two readings without
-// what mail programs leave at the ends of lines: one space or tab fewer at
-// the end of each line (a cipher text may end a line with a space of its
-// own), and none at all.
-struct CipherText {
-    struct Reading {
-        std::u32string text;
-        std::size_t blanksTakenOut = 0;
-    };
-    std::array<Reading, 3> readings;
+// A cipher text: its lines, as they stood between two empty lines.
+using CipherText = std::vector<std::u32string_view>;
+
+// How a cipher text's lines are joined: as they stood, with one space or
+// tab fewer at the end of each line (a cipher text may end a line with a
+// space of its own), or without any, as mail programs leave them there.
+enum class LineEnds : std::uint8_t { AsTheyStood, OneBlankFewer, NoBlanks };
+
+struct Joined {
+    std::u32string text;
+    std::size_t blanksTakenOut = 0;
 };
 
-bool isBlankCharacter(char32_t character) {
-    return character == U' ' || character == U'\t';
+// Its length without the blanks at the ends of its lines: more than a
+// cipher text holds, and it is not one, however it is read.
+std::size_t shortestLength(const CipherText& lines) {
+    std::size_t length = 0;
+    for (const std::u32string_view line : lines) {
+        length += line.find_last_not_of(U" \t") + 1;
+    }
+    return length;
 }
 
-// The cipher texts of text: runs of lines that are not blank, each with its
-// line breaks taken out.
+Joined joined(const CipherText& lines, LineEnds ends) {
+    Joined result;
+    for (const std::u32string_view line : lines) {
+        std::size_t kept = line.size();
+        if (ends == LineEnds::OneBlankFewer && (line.back() == U' ' || line.back() == U'\t')) {
+            kept = line.size() - 1;
+        } else if (ends == LineEnds::NoBlanks) {
+            kept = line.find_last_not_of(U" \t") + 1;
+        }
+        result.text += line.substr(0, kept);
+        result.blanksTakenOut += line.size() - kept;
+    }
+    return result;
+}
+
+// The cipher texts of text: runs of lines that are not blank.
 std::vector<CipherText> cipherTextsIn(std::u32string_view text, std::size_t& wrappedLines) {
     std::vector<CipherText> cipherTexts;
     bool inCipherText = false;
@@ -55,14 +76,7 @@ std::vector<CipherText> cipherTextsIn(std::u32string_view text, std::size_t& wra
                 cipherTexts.emplace_back();
                 inCipherText = true;
             }
-            auto& [asItStood, lessOne, trimmed] = cipherTexts.back().readings;
-            const std::size_t oneLess = isBlankCharacter(line.back()) ? 1 : 0;
-            const std::size_t kept = line.find_last_not_of(U" \t") + 1;
-            asItStood.text += line;
-            lessOne.text += line.substr(0, line.size() - oneLess);
-            lessOne.blanksTakenOut += oneLess;
-            trimmed.text += line.substr(0, kept);
-            trimmed.blanksTakenOut += line.size() - kept;
+            cipherTexts.back().push_back(line);
         }
         at = end + kLineBreak.size();
     }
@@ -160,10 +174,14 @@ std::optional<DecryptedPieces> decryptPieces(const cipher::TextCipher& cipher,
     bool numbered = false;
     for (const CipherText& cipherText : cipherTexts) {
         std::optional<DecryptedNote> piece;
-        for (const CipherText::Reading& reading : cipherText.readings) {
-            if (reading.text.size() == cipherText.readings[0].text.size() &&
-                &reading != cipherText.readings.data()) {
-                continue;
+        for (const LineEnds ends :
+             {LineEnds::AsTheyStood, LineEnds::OneBlankFewer, LineEnds::NoBlanks}) {
+            if (shortestLength(cipherText) > cipher::kMaxTextLength) {
+                break;
+            }
+            const Joined reading = joined(cipherText, ends);
+            if (ends != LineEnds::AsTheyStood && reading.blanksTakenOut == 0) {
+                break;
             }
             piece = decryptedWhole(cipher, reading.text);
             if (piece) {

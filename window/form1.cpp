@@ -311,7 +311,9 @@ void Form1::writeResult(NoteReplacement& replacement, const std::u32string& text
     statusLine->setMessage(message, std::move(offer));
     statusLine->announce();
     writingResult = true;
+    liveNote->expectWhole(text);
     replacement.write(text);
+    liveNote->expectWhole({});
     writingResult = false;
 }
 

@@ -7,14 +7,12 @@
 #include "note_edit.h"
 #include "note_text.h"
 #include "notes/character_codes.h"
+#include "notes/recovered_text.h"
 
 LiveNote::LiveNote(const cipher::TextCipher& textCipher, NoteEdit& textArea)
     : QObject(&textArea), cipher(textCipher), note(textArea) {
-    QTextDocument& document = *note.document();
-    tally = notes::NoteTally(cipher, readNote(note));
-    coded = tally.needsCodes();
-    mark(document.firstBlock(), document.lastBlock(), true);
-    connect(&document, &QTextDocument::contentsChange, this, &LiveNote::contentsChanged);
+    countWhole();
+    connect(note.document(), &QTextDocument::contentsChange, this, &LiveNote::contentsChanged);
     // Long enough for a typist's pause, short enough to come with the line.
     constexpr int kStillMilliseconds = 150;
     pieceCount.setSingleShot(true);
@@ -47,6 +45,11 @@ void LiveNote::contentsChanged(int position, int /*removed*/, int added) {
     // A change of the whole text may count the end of the document in.
     const QTextBlock last =
         document.findBlock(std::min(position + added, document.characterCount() - 1));
+    if (first == document.firstBlock() && last == document.lastBlock()) {
+        countWhole();
+        emit changed();
+        return;
+    }
     const int blocks = last.blockNumber() - first.blockNumber() + 1;
     const int before = blocks - (document.blockCount() - static_cast<int>(tally.lineCount()));
     std::vector<notes::LineTally> lines;
@@ -62,6 +65,40 @@ void LiveNote::contentsChanged(int position, int /*removed*/, int added) {
     coded = tally.needsCodes();
     mark(first, last, coded != wasCoded);
     emit changed();
+}
+
+// A change of the whole text, a paste over all of it or a command's
+// result, is read out at once rather than line by line: a million
+// characters come in sixteen thousand lines.
+void LiveNote::countWhole() {
+    std::u32string read;
+    std::u32string_view text = expected;
+    if (!text.empty()) {
+        tally = notes::NoteTally(cipher, text);
+    }
+    // A carriage return of its own would have ended a line there as well.
+    if (text.empty() || tally.lineCount() != static_cast<std::size_t>(note.blockCount())) {
+        read = readNote(note);
+        text = read;
+        tally = notes::NoteTally(cipher, text);
+    }
+    coded = tally.needsCodes();
+    bool marksChanged = false;
+    std::size_t start = 0;
+    for (QTextBlock block = note.document()->firstBlock(); block.isValid(); block = block.next()) {
+        const std::size_t end = std::min(text.find(notes::kLineBreak, start), text.size());
+        NoteEdit::Runs runs;
+        if (coded) {
+            runs = codePointRunsWithin(text.substr(start, end - start), [this](char32_t character) {
+                return notes::travelsAsCode(cipher, character, true);
+            });
+        }
+        marksChanged = NoteEdit::setMarks(block, std::move(runs)) || marksChanged;
+        start = end + notes::kLineBreak.size();
+    }
+    if (marksChanged) {
+        note.viewport()->update();
+    }
 }
 
 // Each block keeps its own marks, so an edit leaves every mark outside the

@@ -5,6 +5,7 @@
 #include <QTextBlock>
 #include <QTimer>
 #include <optional>
+#include <string_view>
 
 #include "notes/note_tally.h"
 #include "notes/outlook.h"
@@ -34,6 +35,9 @@ class LiveNote : public QObject {
     // plans the whole note, a few milliseconds for a long one, which is
     // fine once but not at every keystroke.
     void countPiecesSoon();
+    // The whole text is about to become this text, which is then not read
+    // back out of the text area; empty again after.
+    void expectWhole(std::u32string_view text) { expected = text; }
 
   signals:
     // The text changed, and the counts and marks follow it.
@@ -42,6 +46,7 @@ class LiveNote : public QObject {
   private:
     void contentsChanged(int position, int removed, int added);
     void countPieces();
+    void countWhole();
     // Marks the characters of blocks first to last; all blocks when whole.
     void mark(const QTextBlock& first, const QTextBlock& last, bool whole);
 
@@ -52,4 +57,5 @@ class LiveNote : public QObject {
     QTimer pieceCount;
     // The outlook with its pieces counted, until the text changes.
     std::optional<notes::Outlook> counted;
+    std::u32string_view expected;
 };

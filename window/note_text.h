@@ -43,6 +43,28 @@ std::u32string blockText(const QTextBlock& block);
 // The same from the block's text as Qt gives it.
 std::u32string fromBlockText(const QString& text);
 
+// The same for a text of code points, (from, to) still counted in UTF-16 units.
+template <typename Wanted>
+QList<std::pair<int, int>> codePointRunsWithin(std::u32string_view text, const Wanted& wanted) {
+    QList<std::pair<int, int>> runs;
+    int runStart = -1;
+    int position = 0;
+    for (char32_t character : text) {
+        const bool inRun = wanted(character);
+        if (inRun && runStart < 0) {
+            runStart = position;
+        } else if (!inRun && runStart >= 0) {
+            runs.append({runStart, position});
+            runStart = -1;
+        }
+        position += character > 0xFFFF ? 2 : 1;
+    }
+    if (runStart >= 0) {
+        runs.append({runStart, position});
+    }
+    return runs;
+}
+
 // Every run of consecutive characters of a text for which wanted(character)
 // holds, as (from, to) counted in UTF-16 units from the text's start. A
 // template, since it asks about every character of every line the text

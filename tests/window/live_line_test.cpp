@@ -16,6 +16,7 @@
 #include "note_text.h"
 #include "notes/character_codes.h"
 #include "notes/encryption_plan.h"
+#include "notes/note_encryption.h"
 #include "notes/outlook.h"
 #include "status_label.h"
 #include "window_driver.h"
@@ -65,6 +66,7 @@ class LiveLineTest : public QObject {
     void marksSplitAndJoinWithTheirRuns_data();
     void marksSplitAndJoinWithTheirRuns();
     void lineAndMarksFollowEveryKindOfEdit();
+    void lineAndMarksFollowACommandsResult();
     void plainFormsAreOneUndoableEdit();
     void commandNoteShowsUntilTheNextEdit();
     void aNoteTooLongForTheLineCanBeReadWhole();
@@ -352,6 +354,24 @@ void LiveLineTest::lineAndMarksFollowEveryKindOfEdit() {
         });
         QCOMPARE(markedRuns(note), wanted);
         QCOMPARE(driver->status(), Messages::outlook(notes::outlookOf(cipher, text)));
+    }
+}
+
+// A command's result is counted from the text it writes, unless the text
+// area breaks its lines elsewhere: at a carriage return of its own.
+void LiveLineTest::lineAndMarksFollowACommandsResult() {
+    const cipher::TextCipher cipher;
+    for (const std::u32string note : {U"ab\u00DF\r\ncd\tef", U"ab\rcd\u00DF\r\nef"}) {
+        driver->paste(toQString(notes::encryptNote(cipher, note).cipherText));
+        driver->press(Qt::Key_D);
+        driver->press(Qt::Key_End, Qt::ControlModifier);
+        type(*driver->note(), "x");
+        const std::u32string text = readNote(*driver->note());
+        QCOMPARE(driver->status(), Messages::outlook(notes::outlookOf(cipher, text)));
+        const QList<Run> wanted = runsOf(*driver->note()->document(), [&cipher](char32_t c) {
+            return notes::travelsAsCode(cipher, c, true);
+        });
+        QCOMPARE(markedRuns(*driver->note()), wanted);
     }
 }
 
