@@ -3,6 +3,7 @@
 
 #include <QTextDocument>
 #include <algorithm>
+#include <iterator>
 
 #include "note_edit.h"
 #include "note_text.h"
@@ -67,34 +68,94 @@ void LiveNote::contentsChanged(int position, int /*removed*/, int added) {
     emit changed();
 }
 
+// The counts and marks of a whole text: its tally, whether it needs codes,
+// and the marks of each line.
+struct WholeCount {
+    notes::NoteTally tally;
+    bool coded = false;
+    std::vector<NoteEdit::Runs> marks;
+};
+
+namespace {
+
+// The tallies of a text's lines, and the marks each would have in a note
+// that needs codes.
+struct Lines {
+    std::vector<notes::LineTally> tallies;
+    std::vector<NoteEdit::Runs> marks;
+};
+
+Lines linesOf(const cipher::TextCipher& cipher, std::u32string_view text) {
+    Lines lines;
+    for (std::size_t start = 0; start <= text.size();) {
+        const std::size_t end = std::min(text.find(notes::kLineBreak, start), text.size());
+        const std::u32string_view line = text.substr(start, end - start);
+        lines.tallies.push_back(notes::tallyLine(cipher, line));
+        lines.marks.push_back(codePointRunsWithin(line, [&cipher](char32_t character) {
+            return notes::travelsAsCode(cipher, character, true);
+        }));
+        start = end + notes::kLineBreak.size();
+    }
+    return lines;
+}
+
+// Past this length the two halves of a text are counted side by side.
+constexpr std::size_t kHalvesFrom = 100'000;
+
+WholeCount countOf(const cipher::TextCipher& cipher, std::u32string_view text) {
+    const std::size_t middle = text.size() < kHalvesFrom
+                                   ? std::u32string_view::npos
+                                   : text.find(notes::kLineBreak, text.size() / 2);
+    Lines lines;
+    if (middle == std::u32string_view::npos) {
+        lines = linesOf(cipher, text);
+    } else {
+        auto firstHalf = std::async(std::launch::async, [&cipher, text, middle] {
+            return linesOf(cipher, text.substr(0, middle));
+        });
+        Lines second = linesOf(cipher, text.substr(middle + notes::kLineBreak.size()));
+        lines = firstHalf.get();
+        std::move(second.tallies.begin(), second.tallies.end(), std::back_inserter(lines.tallies));
+        std::move(second.marks.begin(), second.marks.end(), std::back_inserter(lines.marks));
+    }
+    WholeCount count;
+    count.tally.replaceLines(0, 0, std::move(lines.tallies));
+    count.coded = count.tally.needsCodes();
+    count.marks = std::move(lines.marks);
+    if (!count.coded) {
+        for (NoteEdit::Runs& marks : count.marks) {
+            marks.clear();
+        }
+    }
+    return count;
+}
+
+}  // namespace
+
+// A command's result is counted on another core while the text area takes
+// it in, which for a million characters takes longer.
+void LiveNote::expectWhole(std::u32string_view text) {
+    expected = text.empty() ? std::future<std::shared_ptr<const WholeCount>>()
+                            : std::async(std::launch::async, [this, text] {
+                                  return std::make_shared<const WholeCount>(countOf(cipher, text));
+                              });
+}
+
 // A change of the whole text, a paste over all of it or a command's
 // result, is read out at once rather than line by line: a million
 // characters come in sixteen thousand lines.
 void LiveNote::countWhole() {
-    std::u32string read;
-    std::u32string_view text = expected;
-    if (!text.empty()) {
-        tally = notes::NoteTally(cipher, text);
-    }
+    std::shared_ptr<const WholeCount> count = expected.valid() ? expected.get() : nullptr;
     // A carriage return of its own would have ended a line there as well.
-    if (text.empty() || tally.lineCount() != static_cast<std::size_t>(note.blockCount())) {
-        read = readNote(note);
-        text = read;
-        tally = notes::NoteTally(cipher, text);
+    if (!count || count->marks.size() != static_cast<std::size_t>(note.blockCount())) {
+        count = std::make_shared<const WholeCount>(countOf(cipher, readNote(note)));
     }
-    coded = tally.needsCodes();
+    tally = count->tally;
+    coded = count->coded;
     bool marksChanged = false;
-    std::size_t start = 0;
+    auto marks = count->marks.begin();
     for (QTextBlock block = note.document()->firstBlock(); block.isValid(); block = block.next()) {
-        const std::size_t end = std::min(text.find(notes::kLineBreak, start), text.size());
-        NoteEdit::Runs runs;
-        if (coded) {
-            runs = codePointRunsWithin(text.substr(start, end - start), [this](char32_t character) {
-                return notes::travelsAsCode(cipher, character, true);
-            });
-        }
-        marksChanged = NoteEdit::setMarks(block, std::move(runs)) || marksChanged;
-        start = end + notes::kLineBreak.size();
+        marksChanged = NoteEdit::setMarks(block, *marks++) || marksChanged;
     }
     if (marksChanged) {
         note.viewport()->update();

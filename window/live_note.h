@@ -4,6 +4,8 @@
 #include <QObject>
 #include <QTextBlock>
 #include <QTimer>
+#include <future>
+#include <memory>
 #include <optional>
 #include <string_view>
 
@@ -11,6 +13,7 @@
 #include "notes/outlook.h"
 
 class NoteEdit;
+struct WholeCount;
 
 namespace cipher {
 class TextCipher;
@@ -35,9 +38,10 @@ class LiveNote : public QObject {
     // plans the whole note, a few milliseconds for a long one, which is
     // fine once but not at every keystroke.
     void countPiecesSoon();
-    // The whole text is about to become this text, which is then not read
-    // back out of the text area; empty again after.
-    void expectWhole(std::u32string_view text) { expected = text; }
+    // The whole text is about to become this text, which must live until
+    // the text area has it: it is counted as the text area takes it in,
+    // rather than read back out. Empty again after.
+    void expectWhole(std::u32string_view text);
 
   signals:
     // The text changed, and the counts and marks follow it.
@@ -57,5 +61,5 @@ class LiveNote : public QObject {
     QTimer pieceCount;
     // The outlook with its pieces counted, until the text changes.
     std::optional<notes::Outlook> counted;
-    std::u32string_view expected;
+    std::future<std::shared_ptr<const WholeCount>> expected;
 };
