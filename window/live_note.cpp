@@ -46,7 +46,9 @@ void LiveNote::contentsChanged(int position, int /*removed*/, int added) {
     // A change of the whole text may count the end of the document in.
     const QTextBlock last =
         document.findBlock(std::min(position + added, document.characterCount() - 1));
-    if (first == document.firstBlock() && last == document.lastBlock()) {
+    // Only a command's result, known beforehand, is counted whole: reading a
+    // pasted text out at once would leave the heap holding megabytes more.
+    if (first == document.firstBlock() && last == document.lastBlock() && expected.valid()) {
         countWhole();
         emit changed();
         return;
@@ -135,9 +137,9 @@ WholeCount countOf(const cipher::TextCipher& cipher, std::u32string_view text) {
 // A command's result is counted on another core while the text area takes
 // it in, which for a million characters takes longer.
 void LiveNote::expectWhole(std::u32string_view text) {
-    expected = text.empty() ? std::future<std::shared_ptr<const WholeCount>>()
+    expected = text.empty() ? std::future<std::shared_ptr<WholeCount>>()
                             : std::async(std::launch::async, [this, text] {
-                                  return std::make_shared<const WholeCount>(countOf(cipher, text));
+                                  return std::make_shared<WholeCount>(countOf(cipher, text));
                               });
 }
 
@@ -145,12 +147,12 @@ void LiveNote::expectWhole(std::u32string_view text) {
 // result, is read out at once rather than line by line: a million
 // characters come in sixteen thousand lines.
 void LiveNote::countWhole() {
-    std::shared_ptr<const WholeCount> count = expected.valid() ? expected.get() : nullptr;
+    std::shared_ptr<WholeCount> count = expected.valid() ? expected.get() : nullptr;
     // A carriage return of its own would have ended a line there as well.
     if (!count || count->marks.size() != static_cast<std::size_t>(note.blockCount())) {
-        count = std::make_shared<const WholeCount>(countOf(cipher, readNote(note)));
+        count = std::make_shared<WholeCount>(countOf(cipher, readNote(note)));
     }
-    tally = count->tally;
+    tally = std::move(count->tally);
     coded = count->coded;
     bool marksChanged = false;
     auto marks = count->marks.begin();

@@ -61,5 +61,5 @@ class LiveNote : public QObject {
     QTimer pieceCount;
     // The outlook with its pieces counted, until the text changes.
     std::optional<notes::Outlook> counted;
-    std::future<std::shared_ptr<const WholeCount>> expected;
+    std::future<std::shared_ptr<WholeCount>> expected;
 };
