@@ -2,6 +2,7 @@
 #include "notes/note_pieces.h"
 
 #include <cstdint>
+#include <future>
 #include <optional>
 #include <vector>
 
@@ -105,6 +106,32 @@ std::optional<DecryptedNote> decryptedWhole(const cipher::TextCipher& cipher,
     return piece;
 }
 
+// A cipher text read as it stood or, where it does not decrypt whole so,
+// without the blanks at the ends of its lines.
+struct ReadPiece {
+    std::optional<DecryptedNote> note;
+    std::size_t blanksTakenOut = 0;
+};
+
+ReadPiece readPiece(const cipher::TextCipher& cipher, const CipherText& cipherText) {
+    if (shortestLength(cipherText) > cipher::kMaxTextLength) {
+        return {};
+    }
+    for (const LineEnds ends :
+         {LineEnds::AsTheyStood, LineEnds::OneBlankFewer, LineEnds::NoBlanks}) {
+        const Joined reading = joined(cipherText, ends);
+        if (ends != LineEnds::AsTheyStood && reading.blanksTakenOut == 0) {
+            break;
+        }
+        if (auto piece = decryptedWhole(cipher, reading.text)) {
+            return {std::move(piece), reading.blanksTakenOut};
+        }
+    }
+    return {};
+}
+
+constexpr std::size_t kPiecesForTwoThreads = 64;
+
 // Puts the pieces together note by note.
 class Assembly {
   public:
@@ -167,35 +194,36 @@ std::optional<DecryptedPieces> decryptPieces(const cipher::TextCipher& cipher,
     if (cipherTexts.size() < 2) {
         return std::nullopt;
     }
+    std::vector<ReadPiece> read(cipherTexts.size());
+    const auto readRange = [&cipher, &cipherTexts, &read](std::size_t from, std::size_t to) {
+        for (std::size_t index = from; index < to; ++index) {
+            read[index] = readPiece(cipher, cipherTexts[index]);
+        }
+    };
+    // A million characters are some two thousand pieces: two cores read
+    // half each.
+    if (cipherTexts.size() >= kPiecesForTwoThreads) {
+        const std::size_t half = cipherTexts.size() / 2;
+        auto firstHalf = std::async(std::launch::async, readRange, 0, half);
+        readRange(half, cipherTexts.size());
+        firstHalf.get();
+    } else {
+        readRange(0, cipherTexts.size());
+    }
     std::vector<DecryptedNote> pieces;
     pieces.reserve(cipherTexts.size());
     std::size_t blanksAtLineEnds = 0;
     std::size_t unreadable = 0;
     bool numbered = false;
-    for (const CipherText& cipherText : cipherTexts) {
-        std::optional<DecryptedNote> piece;
-        for (const LineEnds ends :
-             {LineEnds::AsTheyStood, LineEnds::OneBlankFewer, LineEnds::NoBlanks}) {
-            if (shortestLength(cipherText) > cipher::kMaxTextLength) {
-                break;
-            }
-            const Joined reading = joined(cipherText, ends);
-            if (ends != LineEnds::AsTheyStood && reading.blanksTakenOut == 0) {
-                break;
-            }
-            piece = decryptedWhole(cipher, reading.text);
-            if (piece) {
-                blanksAtLineEnds += reading.blanksTakenOut;
-                break;
-            }
-        }
-        if (!piece) {
+    for (ReadPiece& piece : read) {
+        if (!piece.note) {
             unreadable = unreadable != 0 ? unreadable : pieces.size() + 1;
             pieces.emplace_back();
             continue;
         }
-        numbered = numbered || piece->piece != 0;
-        pieces.push_back(std::move(*piece));
+        blanksAtLineEnds += piece.blanksTakenOut;
+        numbered = numbered || piece.note->piece != 0;
+        pieces.push_back(std::move(*piece.note));
     }
     if (unreadable != 0) {
         if (!numbered) {
