@@ -55,9 +55,16 @@ void LiveNote::contentsChanged(int position, int /*removed*/, int added) {
     }
     const int blocks = last.blockNumber() - first.blockNumber() + 1;
     const int before = blocks - (document.blockCount() - static_cast<int>(tally.lineCount()));
+    // Each line is read once, for its counts and for the marks it has in a
+    // note that needs codes.
     std::vector<notes::LineTally> lines;
+    std::vector<NoteEdit::Runs> marks;
     for (QTextBlock block = first; block.isValid(); block = block.next()) {
-        lines.push_back(notes::tallyLine(cipher, fromBlockText(block.text())));
+        const std::u32string line = fromBlockText(block.text());
+        lines.push_back(notes::tallyLine(cipher, line));
+        marks.push_back(codePointRunsWithin(line, [this](char32_t character) {
+            return notes::travelsAsCode(cipher, character, true);
+        }));
         if (block == last) {
             break;
         }
@@ -66,8 +73,35 @@ void LiveNote::contentsChanged(int position, int /*removed*/, int added) {
                        static_cast<std::size_t>(before), std::move(lines));
     const bool wasCoded = coded;
     coded = tally.needsCodes();
-    mark(first, last, coded != wasCoded);
+    setMarks(first, std::move(marks));
+    // Whether the note needs codes decides the marks of every other line too.
+    if (coded != wasCoded) {
+        if (first != document.firstBlock()) {
+            mark(document.firstBlock(), first.previous(), false);
+        }
+        if (last != document.lastBlock()) {
+            mark(last.next(), document.lastBlock(), false);
+        }
+    }
     emit changed();
+}
+
+// Gives the blocks from first on these marks, one for each: none where the
+// note needs no codes.
+void LiveNote::setMarks(const QTextBlock& first, std::vector<NoteEdit::Runs> marks) {
+    QTextBlock firstChanged;
+    QTextBlock lastChanged;
+    QTextBlock block = first;
+    for (NoteEdit::Runs& runs : marks) {
+        if (NoteEdit::setMarks(block, coded ? std::move(runs) : NoteEdit::Runs())) {
+            firstChanged = firstChanged.isValid() ? firstChanged : block;
+            lastChanged = block;
+        }
+        block = block.next();
+    }
+    if (firstChanged.isValid()) {
+        note.repaintMarks(firstChanged, lastChanged);
+    }
 }
 
 // The counts and marks of a whole text: its tally, whether it needs codes,

@@ -9,10 +9,10 @@
 #include <optional>
 #include <string_view>
 
+#include "note_edit.h"
 #include "notes/note_tally.h"
 #include "notes/outlook.h"
 
-class NoteEdit;
 struct WholeCount;
 
 namespace cipher {
@@ -53,6 +53,7 @@ class LiveNote : public QObject {
     void countWhole();
     // Marks the characters of blocks first to last; all blocks when whole.
     void mark(const QTextBlock& first, const QTextBlock& last, bool whole);
+    void setMarks(const QTextBlock& first, std::vector<NoteEdit::Runs> marks);
 
     const cipher::TextCipher& cipher;
     NoteEdit& note;
