@@ -58,7 +58,7 @@ class Planner {
         for (char32_t character : ending) {
             values.push_back(static_cast<std::uint8_t>(cipher.alphabetPosition(character)));
         }
-        std::optional<Padding> padding = detail::paddingFor(cipher, values);
+        std::optional<Padding> padding = detail::paddingFor(cipher, values, mostPadding);
         if (!padding || padding->characters.size() > mostPadding) {
             return std::nullopt;
         }

@@ -124,14 +124,19 @@ std::optional<Padding> paddingToEncrypt(const cipher::TextCipher& cipher,
 }
 
 std::optional<Padding> detail::paddingFor(const cipher::TextCipher& cipher,
-                                          const cipher::GroupValues& positions) {
+                                          const cipher::GroupValues& positions,
+                                          std::size_t mostCharacters) {
     const std::size_t length = positions.size();
     const PackedDigits digits(positions);
+    // Each count tried costs a pass over the digits: a caller that takes a
+    // few characters at most is not kept waiting for a count of thousands.
+    const std::size_t most =
+        std::min(mostCharacters, cipher::kMaxTextLength - std::min(length, cipher::kMaxTextLength));
     std::size_t added = 1;
-    while (length + added <= cipher::kMaxTextLength && !enoughToHelp(digits, length, added)) {
+    while (added <= most && !enoughToHelp(digits, length, added)) {
         ++added;
     }
-    if (length + added > cipher::kMaxTextLength) {
+    if (added > most) {
         return std::nullopt;
     }
 

@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "cipher/group_values.h"
+#include "cipher/limits.h"
 #include "notes/padding.h"
 
 namespace cipher {
@@ -16,9 +17,11 @@ class TextCipher;
 // note's positions line by line instead of its text.
 namespace notes::detail {
 
-// paddingToEncrypt of a text of these positions.
+// paddingToEncrypt of a text of these positions; none where it would take
+// more than mostCharacters.
 std::optional<Padding> paddingFor(const cipher::TextCipher& cipher,
-                                  const cipher::GroupValues& positions);
+                                  const cipher::GroupValues& positions,
+                                  std::size_t mostCharacters = cipher::kMaxTextLength);
 
 // offeredLine of a text of these positions.
 std::optional<Padding> offeredLineFor(const cipher::TextCipher& cipher,
