@@ -239,12 +239,10 @@ std::u32string encryptPlanned(const cipher::TextCipher& cipher, std::u32string_v
             text.assign(coded.substr(piece.begin, piece.length));
             text += piece.ending;
             const std::u32string encrypted = cipher.encryptText(text);
-            std::copy(encrypted.begin(), encrypted.end(),
-                      written.begin() + static_cast<std::ptrdiff_t>(places[index]));
+            char32_t* place = written.data() + places[index];
+            encrypted.copy(place, encrypted.size());
             if (index + 1 < plan.pieces.size()) {
-                std::copy(kPieceSeparator.begin(), kPieceSeparator.end(),
-                          written.begin() +
-                              static_cast<std::ptrdiff_t>(places[index] + encrypted.size()));
+                kPieceSeparator.copy(place + encrypted.size(), kPieceSeparator.size());
             }
         }
     };
