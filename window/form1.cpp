@@ -143,10 +143,10 @@ struct Encrypted {
 void Form1::encryptNote(const notes::CodedCharacters& codes) {
     const QString raw = rawText(*txtnote);
     std::future<Encrypted> encrypting =
-        std::async(std::launch::async, [&cipher = textCipher(), raw] {
+        std::async(std::launch::async, [&onThread = textCipher(), raw] {
             const std::u32string note = noteOfRawText(raw);
-            return Encrypted{notes::encryptNote(cipher, note),
-                             notes::looksAlreadyEncrypted(cipher, note)};
+            return Encrypted{notes::encryptNote(onThread, note),
+                             notes::looksAlreadyEncrypted(onThread, note)};
         });
     NoteReplacement replacement = replacingNote();
     replacement.letGo(raw);
