@@ -33,8 +33,8 @@ void LiveNote::countPiecesSoon() {
 }
 
 void LiveNote::countPieces() {
-    counted = tally.outlook(
-        cipher, [this] { return readNote(note); }, notes::NoteTally::Pieces::Always);
+    const auto text = [this] { return readNote(note); };
+    counted = tally.outlook(cipher, text, notes::NoteTally::Pieces::Always);
     emit changed();
 }
 
