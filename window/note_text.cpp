@@ -111,10 +111,6 @@ void removeEnd(QPlainTextEdit& note, std::u32string_view end) {
     note.setTextCursor(cursor);
 }
 
-std::u32string blockText(const QTextBlock& block) {
-    return fromRawText(block.text());
-}
-
 std::u32string fromBlockText(const QString& text) {
     return fromRawText(text);
 }

@@ -38,9 +38,7 @@ void replaceNote(QPlainTextEdit& note, const std::u32string& text);
 // Removes end, which the content ends with, as one edit of its own.
 void removeEnd(QPlainTextEdit& note, std::u32string_view end);
 
-// The text of one block, without its line end.
-std::u32string blockText(const QTextBlock& block);
-// The same from the block's text as Qt gives it.
+// The text of one block, as Qt gives it without its line end.
 std::u32string fromBlockText(const QString& text);
 
 // The same for a text of code points, (from, to) still counted in UTF-16 units.
