@@ -20,6 +20,7 @@
 #include "bare_window.h"
 #include "bench_notes.h"
 #include "form1.h"
+#include "heap_release.h"
 #include "note_text.h"
 
 namespace {
@@ -69,6 +70,7 @@ void showBare(const QString& note) {
 }
 
 void showProgram(const QString& note) {
+    releaseLargeBlocksPromptly();
     Form1 window;
     window.show();
     textArea(window).setPlainText(note);
