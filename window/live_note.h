@@ -20,10 +20,9 @@ class TextCipher;
 }
 
 // Follows every edit of the text area as it happens: recounts only the lines
-// the edit touched for the outlook, and marks the characters that travel as
-// codes with a quiet dotted line, again only on those lines unless the edit
-// decides whether the note needs codes at all. A paste or a command that
-// replaces the whole text is counted once.
+// the edit touched for the outlook, and has the text area mark the
+// characters that travel as codes with a quiet dotted line. A paste or a
+// command that replaces the whole text is counted once.
 class LiveNote : public QObject {
     Q_OBJECT
 
@@ -51,9 +50,7 @@ class LiveNote : public QObject {
     void contentsChanged(int position, int removed, int added);
     void countPieces();
     void countWhole();
-    // Marks the characters of blocks first to last; all blocks when whole.
-    void mark(const QTextBlock& first, const QTextBlock& last, bool whole);
-    void setMarks(const QTextBlock& first, std::vector<NoteEdit::Runs> marks);
+    void setCoded(bool needsCodes);
 
     const cipher::TextCipher& cipher;
     NoteEdit& note;

@@ -4,17 +4,12 @@
 #include <QMimeData>
 #include <QPaintEvent>
 #include <QPainter>
-#include <QTextBlockUserData>
 #include <QTextLayout>
 #include <algorithm>
-#include <cstdlib>
+
+#include "note_text.h"
 
 namespace {
-
-struct BlockMarks : QTextBlockUserData {
-    explicit BlockMarks(NoteEdit::Runs marked) : runs(std::move(marked)) {}
-    NoteEdit::Runs runs;
-};
 
 // The dotted line under one run, on each of the block's lines it covers.
 void drawMark(QPainter& painter, std::pair<int, int> run, const QTextBlock& block,
@@ -38,44 +33,12 @@ void drawMark(QPainter& painter, std::pair<int, int> run, const QTextBlock& bloc
 
 NoteEdit::NoteEdit(QWidget* parent) : QPlainTextEdit(parent) {}
 
-NoteEdit::Runs NoteEdit::marksOf(const QTextBlock& block) {
-    const auto* marks = dynamic_cast<const BlockMarks*>(block.userData());
-    return marks != nullptr ? marks->runs : Runs();
-}
-
-bool NoteEdit::setMarks(const QTextBlock& block, Runs runs) {
-    if (marksOf(block) == runs) {
-        return false;
-    }
-    QTextBlock changed = block;
-    changed.setUserData(runs.isEmpty() ? nullptr : new BlockMarks(std::move(runs)));
-    return true;
-}
-
-// The place of a block far out of view would have Qt lay out every block
-// up to it: a change of many blocks repaints the whole view instead.
-void NoteEdit::repaintMarks(const QTextBlock& first, const QTextBlock& last) {
-    constexpr int kFewBlocks = 64;
-    if (last.blockNumber() - first.blockNumber() > kFewBlocks ||
-        std::abs(first.blockNumber() - firstVisibleBlock().blockNumber()) > kFewBlocks) {
-        viewport()->update();
-        return;
-    }
-    const QRectF top = blockBoundingGeometry(first).translated(contentOffset());
-    const QRectF bottom = blockBoundingGeometry(last).translated(contentOffset());
-    viewport()->update(QRectF(0, top.top(), viewport()->width(), bottom.bottom() - top.top())
-                           .toAlignedRect()
-                           .intersected(viewport()->rect()));
+void NoteEdit::setMarked(std::function<bool(char32_t)> marks) {
+    marked = std::move(marks);
 }
 
 QList<std::pair<int, int>> NoteEdit::markedRuns() const {
-    QList<std::pair<int, int>> runs;
-    for (QTextBlock block = document()->firstBlock(); block.isValid(); block = block.next()) {
-        for (const auto& [from, to] : marksOf(block)) {
-            runs.append({block.position() + from, block.position() + to});
-        }
-    }
-    return runs;
+    return runsOf(*document(), marked);
 }
 
 QPointF NoteEdit::blockPlace(const QTextBlock& block) const {
@@ -90,8 +53,8 @@ QMimeData* NoteEdit::createMimeDataFromSelection() const {
     return copied;
 }
 
-// Only the blocks in the painted room are visited, and only their marks:
-// a keystroke repaints one line, however many marks the text holds.
+// Only the blocks in the painted room are visited: a keystroke repaints one
+// line, however long the text.
 void NoteEdit::paintEvent(QPaintEvent* event) {
     QPlainTextEdit::paintEvent(event);
     QPainter painter(viewport());
@@ -108,7 +71,7 @@ void NoteEdit::paintEvent(QPaintEvent* event) {
         if (place.bottom() < room.top() || !block.isVisible()) {
             continue;
         }
-        for (const std::pair<int, int>& run : marksOf(block)) {
+        for (const std::pair<int, int>& run : runsWithin(block.text(), marked)) {
             drawMark(painter, run, block, place, below);
         }
     }

@@ -4,30 +4,26 @@
 #include <QList>
 #include <QPlainTextEdit>
 #include <QTextBlock>
+#include <functional>
 #include <utility>
 
-// The text area, which marks runs of characters with a quiet dotted line
-// the way a spelling checker marks a word. Each block keeps the marks of
-// its own characters, counted from its start, so they move with the block
-// as the text around it is edited, at no cost to any edit: marks held as
-// cursors of the document would each be moved at every insertion, and a
-// long note pasted line by line would move thousands of them thousands of
-// times. The marks are drawn over the text after it is painted, from the
-// lines Qt has just laid out. (As extra selections, Qt would lay out every
-// line again for each mark on it at every paint.)
+// The text area, which marks characters with a quiet dotted line the way a
+// spelling checker marks a word. Which characters are marked is asked of
+// the characters themselves, and only of the lines being painted: nothing
+// is kept per line, so an edit or a new text of any length costs the marks
+// nothing, and a keystroke asks about the one line it repaints. The marks
+// are drawn over the text after it is painted, from the lines Qt has just
+// laid out. (As extra selections, Qt would lay out every line again for
+// each mark on it at every paint.)
 class NoteEdit : public QPlainTextEdit {
     Q_OBJECT
 
   public:
     explicit NoteEdit(QWidget* parent = nullptr);
 
-    // The runs of one block, from and to counted from the block's start.
-    using Runs = QList<std::pair<int, int>>;
-    static Runs marksOf(const QTextBlock& block);
-    // Gives the block these marks; says whether they changed.
-    static bool setMarks(const QTextBlock& block, Runs runs);
-    // Paints the marks of blocks first to last again.
-    void repaintMarks(const QTextBlock& first, const QTextBlock& last);
+    // Which characters are marked from now on. Whoever changes the answer
+    // for characters that are not being edited repaints the view.
+    void setMarked(std::function<bool(char32_t)> marks);
     // The document positions (from, to) of the marked runs, in order.
     QList<std::pair<int, int>> markedRuns() const;
     // Where the block's layout starts in the viewport.
@@ -41,4 +37,7 @@ class NoteEdit : public QPlainTextEdit {
     // every line separator into a line feed, so that a note copied out would
     // no longer be the note.
     QMimeData* createMimeDataFromSelection() const override;
+
+  private:
+    std::function<bool(char32_t)> marked = [](char32_t) { return false; };
 };
