@@ -24,7 +24,6 @@
 #include "bench_notes.h"
 #include "cipher/text_cipher.h"
 #include "form1.h"
-#include "heap_release.h"
 #include "note_text.h"
 #include "notes/note_encryption.h"
 #include "real_notes.h"
@@ -208,8 +207,6 @@ BENCHMARK(BM_EncryptText)->Apply(longNotes);
 BENCHMARK(BM_DecryptText)->Apply(longNotes);
 
 int main(int argc, char** argv) {
-    // As the program does at its start; the bare window shares the process.
-    releaseLargeBlocksPromptly();
     qputenv("QT_QPA_PLATFORM",
             qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
     QApplication app(argc, argv);

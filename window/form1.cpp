@@ -16,6 +16,7 @@
 
 #include "application_icon.h"
 #include "focus_hold.h"
+#include "heap_trim.h"
 #include "live_note.h"
 #include "messages.h"
 #include "note_edit.h"
@@ -55,6 +56,10 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent) {
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
     liveNote = new LiveNote(textCipher(), *txtnote);
+    constexpr int kAfterCommandMilliseconds = 1000;
+    freeMemoryLater.setSingleShot(true);
+    freeMemoryLater.setInterval(kAfterCommandMilliseconds);
+    connect(&freeMemoryLater, &QTimer::timeout, this, &giveBackFreeMemory);
     connect(liveNote, &LiveNote::changed, this, &Form1::textEdited);
     textEdited();
 }
@@ -315,6 +320,7 @@ void Form1::writeResult(NoteReplacement& replacement, const std::u32string& text
     replacement.write(text);
     liveNote->expectWhole({});
     writingResult = false;
+    freeMemoryLater.start();
 }
 
 void Form1::undoLastCommand() {

@@ -3,6 +3,7 @@
 
 #include <QMainWindow>
 #include <QMessageBox>
+#include <QTimer>
 #include <optional>
 #include <string>
 
@@ -93,4 +94,6 @@ class Form1 : public QMainWindow {
     bool writingResult = false;
     // The undo steps there were before the last command wrote.
     int undoStepsBeforeCommand = 0;
+    // A moment after a command, what it freed goes back to the system.
+    QTimer freeMemoryLater;
 };

@@ -2,11 +2,9 @@
 #include <QApplication>
 
 #include "form1.h"
-#include "heap_release.h"
 #include "translations.h"
 
 int main(int argc, char* argv[]) {
-    releaseLargeBlocksPromptly();
     QApplication app(argc, argv);
     QApplication::setApplicationName("textcipher");
     // Lets the desktop match the window to its entry and icon.
