@@ -144,8 +144,8 @@ int main(int argc, char** argv) {
             }
         }
         std::printf(
-            "| %zu characters | %.1f MB | %.1f MB | %.2fx | +%.1f MB, +%.1f MB | "
-            "+%.1f MB, +%.1f MB |\n",
+            "| %zu characters | %.1f MB | %.1f MB | %.2fx | %+.1f MB, %+.1f MB | "
+            "%+.1f MB, %+.1f MB |\n",
             length, megabytes(program[0]), megabytes(bare[0]),
             megabytes(program[0]) / megabytes(bare[0]), megabytes(program[1]),
             megabytes(program[2]), megabytes(bare[1]), megabytes(bare[2]));
