@@ -58,8 +58,10 @@ void LiveNote::contentsChanged(int position, int /*removed*/, int added) {
     const int blocks = last.blockNumber() - first.blockNumber() + 1;
     const int before = blocks - (document.blockCount() - static_cast<int>(tally.lineCount()));
     std::vector<notes::LineTally> lines;
+    std::u32string line;
     for (QTextBlock block = first; block.isValid(); block = block.next()) {
-        lines.push_back(notes::tallyLine(cipher, fromBlockText(block.text())));
+        readBlockText(block.text(), line);
+        lines.push_back(notes::tallyLine(cipher, line));
         if (block == last) {
             break;
         }

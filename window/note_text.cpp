@@ -17,12 +17,13 @@ namespace {
 constexpr char32_t kParagraphSeparator = 0x2029;
 
 // Written straight into place: a million characters are read out of the
-// text area at every command.
-std::u32string fromRawText(const QString& raw) {
+// text area at every command. Into a string that is there already, since a
+// paste reads thousands of lines one after the other.
+void fromRawTextInto(const QString& raw, std::u32string& text) {
     const qsizetype size = raw.size();
     const QChar* units = raw.constData();
     const auto lineEnds = static_cast<std::size_t>(raw.count(QChar(kParagraphSeparator)));
-    std::u32string text(static_cast<std::size_t>(size) + lineEnds, U'\0');
+    text.resize(static_cast<std::size_t>(size) + lineEnds);
     char32_t* out = text.data();
     for (qsizetype at = 0; at < size; ++at) {
         const char16_t unit = units[at].unicode();
@@ -38,6 +39,11 @@ std::u32string fromRawText(const QString& raw) {
         }
     }
     text.resize(static_cast<std::size_t>(out - text.data()));
+}
+
+std::u32string fromRawText(const QString& raw) {
+    std::u32string text;
+    fromRawTextInto(raw, text);
     return text;
 }
 
@@ -111,8 +117,8 @@ void removeEnd(QPlainTextEdit& note, std::u32string_view end) {
     note.setTextCursor(cursor);
 }
 
-std::u32string fromBlockText(const QString& text) {
-    return fromRawText(text);
+void readBlockText(const QString& text, std::u32string& into) {
+    fromRawTextInto(text, into);
 }
 
 QList<std::pair<int, int>> runsIn(const QTextBlock& block,

@@ -38,30 +38,9 @@ void replaceNote(QPlainTextEdit& note, const std::u32string& text);
 // Removes end, which the content ends with, as one edit of its own.
 void removeEnd(QPlainTextEdit& note, std::u32string_view end);
 
-// The text of one block, as Qt gives it without its line end.
-std::u32string fromBlockText(const QString& text);
-
-// The same for a text of code points, (from, to) still counted in UTF-16 units.
-template <typename Wanted>
-QList<std::pair<int, int>> codePointRunsWithin(std::u32string_view text, const Wanted& wanted) {
-    QList<std::pair<int, int>> runs;
-    int runStart = -1;
-    int position = 0;
-    for (char32_t character : text) {
-        const bool inRun = wanted(character);
-        if (inRun && runStart < 0) {
-            runStart = position;
-        } else if (!inRun && runStart >= 0) {
-            runs.append({runStart, position});
-            runStart = -1;
-        }
-        position += character > 0xFFFF ? 2 : 1;
-    }
-    if (runStart >= 0) {
-        runs.append({runStart, position});
-    }
-    return runs;
-}
+// The text of one block, as Qt gives it without its line end, into a string
+// that keeps its room from one block to the next.
+void readBlockText(const QString& text, std::u32string& into);
 
 // Every run of consecutive characters of a text for which wanted(character)
 // holds, as (from, to) counted in UTF-16 units from the text's start. A
