@@ -15,6 +15,8 @@ namespace notes {
 
 LineTally tallyLine(const cipher::TextCipher& cipher, std::u32string_view line) {
     LineTally tally;
+    // The length of each kind's code, in the order of tally.kinds.
+    std::vector<std::size_t> codeLengths;
     tally.characters = line.size();
     tally.ampersandReading = readAmpersands(cipher, line);
     for (char32_t character : line) {
@@ -25,10 +27,11 @@ LineTally tallyLine(const cipher::TextCipher& cipher, std::u32string_view line) 
         // long note may hold the same coded character many times.
         auto known = std::find_if(
             tally.kinds.begin(), tally.kinds.end(),
-            [character](const CodedCharacter& kind) { return kind.character == character; });
+            [character](const LineTally::Kind& kind) { return kind.character == character; });
         if (known == tally.kinds.end()) {
-            tally.kinds.push_back({character, 0, codeFor(character)});
+            tally.kinds.push_back({character, 0});
             known = std::prev(tally.kinds.end());
+            codeLengths.push_back(codeFor(character).size());
             tally.plainForms = tally.plainForms || plainForm(character).has_value();
         }
         ++known->count;
@@ -36,7 +39,8 @@ LineTally tallyLine(const cipher::TextCipher& cipher, std::u32string_view line) 
             ++tally.ampersands;
         } else {
             ++tally.outside;
-            tally.addedByOutsideCodes += known->code.size() - 1;
+            tally.addedByOutsideCodes +=
+                codeLengths[static_cast<std::size_t>(known - tally.kinds.begin())] - 1;
         }
     }
     return tally;
@@ -62,7 +66,8 @@ void NoteTally::replaceLines(std::size_t first, std::size_t count, std::vector<L
     // order, as a keystroke most often does.
     const auto sameKinds = [](const LineTally& one, const LineTally& other) {
         return std::equal(one.kinds.begin(), one.kinds.end(), other.kinds.begin(),
-                          other.kinds.end(), [](const CodedCharacter& a, const CodedCharacter& b) {
+                          other.kinds.end(),
+                          [](const LineTally::Kind& a, const LineTally::Kind& b) {
                               return a.character == b.character;
                           });
     };
@@ -94,13 +99,13 @@ void CodeSummary::add(const LineTally& line, int sign) {
     const auto change = [sign](std::size_t& total, std::size_t by) {
         total = sign > 0 ? total + by : total - by;
     };
-    for (const CodedCharacter& kind : line.kinds) {
+    for (const LineTally::Kind& kind : line.kinds) {
         const auto known = std::find_if(
             codes.kinds.begin(), codes.kinds.end(),
             [&kind](const CodedCharacter& seen) { return seen.character == kind.character; });
         change(known->count, kind.count);
         if (kind.character == U'&') {
-            change(codes.addedLength, (kind.code.size() - 1) * kind.count);
+            change(codes.addedLength, (known->code.size() - 1) * kind.count);
         }
     }
     change(outside, line.outside);
@@ -117,12 +122,12 @@ const CodeSummary& NoteTally::codeSummary() const {
     }
     CodeSummary& total = summary.emplace();
     for (const LineTally& line : lines) {
-        for (const CodedCharacter& kind : line.kinds) {
+        for (const LineTally::Kind& kind : line.kinds) {
             const auto known = std::find_if(
                 total.codes.kinds.begin(), total.codes.kinds.end(),
                 [&kind](const CodedCharacter& seen) { return seen.character == kind.character; });
             if (known == total.codes.kinds.end()) {
-                total.codes.kinds.push_back({kind.character, 0, kind.code});
+                total.codes.kinds.push_back({kind.character, 0, codeFor(kind.character)});
             }
         }
         total.add(line, 1);

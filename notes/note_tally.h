@@ -33,8 +33,13 @@ struct LineTally {
     bool plainForms = false;
     // Its characters outside the alphabet and its ampersands, each kind once
     // in order of first appearance, as they would travel in a note that
-    // needs codes.
-    std::vector<CodedCharacter> kinds;
+    // needs codes. Without their codes, which the note looks up once for
+    // each kind: a long note keeps a tally for each of its lines.
+    struct Kind {
+        char32_t character = 0;
+        std::uint32_t count = 0;
+    };
+    std::vector<Kind> kinds;
 };
 
 // A line of a note holds no line break (carriage return + line feed).
