@@ -15,8 +15,6 @@ namespace notes {
 
 LineTally tallyLine(const cipher::TextCipher& cipher, std::u32string_view line) {
     LineTally tally;
-    // The length of each kind's code, in the order of tally.kinds.
-    std::vector<std::size_t> codeLengths;
     tally.characters = line.size();
     tally.ampersandReading = readAmpersands(cipher, line);
     for (char32_t character : line) {
@@ -29,9 +27,9 @@ LineTally tallyLine(const cipher::TextCipher& cipher, std::u32string_view line) 
             tally.kinds.begin(), tally.kinds.end(),
             [character](const LineTally::Kind& kind) { return kind.character == character; });
         if (known == tally.kinds.end()) {
-            tally.kinds.push_back({character, 0});
+            tally.kinds.push_back(
+                {character, 0, static_cast<std::uint32_t>(codeFor(character).size())});
             known = std::prev(tally.kinds.end());
-            codeLengths.push_back(codeFor(character).size());
             tally.plainForms = tally.plainForms || plainForm(character).has_value();
         }
         ++known->count;
@@ -39,8 +37,7 @@ LineTally tallyLine(const cipher::TextCipher& cipher, std::u32string_view line) 
             ++tally.ampersands;
         } else {
             ++tally.outside;
-            tally.addedByOutsideCodes +=
-                codeLengths[static_cast<std::size_t>(known - tally.kinds.begin())] - 1;
+            tally.addedByOutsideCodes += known->codeLength - 1;
         }
     }
     return tally;

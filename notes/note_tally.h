@@ -38,6 +38,7 @@ struct LineTally {
     struct Kind {
         char32_t character = 0;
         std::uint32_t count = 0;
+        std::uint32_t codeLength = 0;
     };
     std::vector<Kind> kinds;
 };
