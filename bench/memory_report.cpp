@@ -3,9 +3,10 @@
 // program with the same widgets showing the same note (bare_window.h). Each
 // is a process of its own, started in turn from this one, so that neither
 // inherits the other's heap; each reads its resident set size once the note
-// is laid out and painted, and again a second after Ctrl+E and after Ctrl+D,
-// once the program has given back what each freed (the bare one replaces
-// its text with the same results).
+// is laid out and painted, and again after Ctrl+E and after Ctrl+D (the
+// bare one replaces its text with the same results). Each a second after
+// the change, once the program has worked out the encryption of a long
+// note ahead and given back what a command freed.
 //
 // Usage: memory_report [LENGTH...]   (offscreen unless QT_QPA_PLATFORM says otherwise)
 #include <QAction>
@@ -32,6 +33,13 @@ void settle() {
     }
 }
 
+// A second after a change the program has given back what a command freed,
+// and worked out the encryption of a long note ahead.
+void settleForASecond() {
+    settle();
+    QTest::qWait(1200);
+}
+
 long residentKilobytes() {
     std::ifstream status("/proc/self/status");
     for (std::string line; std::getline(status, line);) {
@@ -51,7 +59,7 @@ void showBare(const QString& note) {
     BareWindow window;
     window.show();
     window.note->setPlainText(note);
-    settle();
+    settleForASecond();
     std::printf("%ld", residentKilobytes());
     Form1 results;
     textArea(results).setPlainText(note);
@@ -69,23 +77,17 @@ void showBare(const QString& note) {
     std::printf(" %ld %ld\n", afterEncrypted - before, residentKilobytes() - before);
 }
 
-// The program gives back what a command freed a second after it.
-void settleAfterCommand() {
-    settle();
-    QTest::qWait(1200);
-}
-
 void showProgram(const QString& note) {
     Form1 window;
     window.show();
     textArea(window).setPlainText(note);
-    settle();
+    settleForASecond();
     const long shown = residentKilobytes();
     window.findChild<QAction*>("mnuET")->trigger();
-    settleAfterCommand();
+    settleForASecond();
     const long encrypted = residentKilobytes();
     window.findChild<QAction*>("mnuDT")->trigger();
-    settleAfterCommand();
+    settleForASecond();
     std::printf("%ld %ld %ld\n", shown, encrypted - shown, residentKilobytes() - shown);
 }
 

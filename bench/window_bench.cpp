@@ -143,8 +143,9 @@ void BM_Paste(benchmark::State& state) {
 }
 
 // A command on a note, against a bare replace of the same text by the same
-// result.
-void runCommand(benchmark::State& state, const char* action, const QString& text) {
+// result; pressed at once, or after the note has been still for a while.
+void runCommand(benchmark::State& state, const char* action, const QString& text,
+                int stillMilliseconds = 0) {
     Windows windows;
     auto* command = windows.window.findChild<QAction*>(action);
     SideBySide times;
@@ -152,6 +153,9 @@ void runCommand(benchmark::State& state, const char* action, const QString& text
         windows.note().setPlainText(text);
         windows.bareNote().setPlainText(text);
         settle();
+        if (stillMilliseconds != 0) {
+            QTest::qWait(stillMilliseconds);
+        }
         times.window.push_back(millisecondsOf([&] { command->trigger(); }));
         // A bare Qt program holds its result as a QString already.
         const QString result = toTextAreaText(readNote(windows.note()));
@@ -171,6 +175,14 @@ void runCommand(benchmark::State& state, const char* action, const QString& text
 void BM_EncryptText(benchmark::State& state) {
     const auto length = static_cast<std::size_t>(state.range(0));
     runCommand(state, "mnuET", noteOf(length, length / 50));
+}
+
+// The same, with the note still for half a second before Ctrl+E, as after
+// a paste or the last keystroke a user's Ctrl+E usually is.
+void BM_EncryptTextAfterPause(benchmark::State& state) {
+    const auto length = static_cast<std::size_t>(state.range(0));
+    constexpr int kPauseMilliseconds = 500;
+    runCommand(state, "mnuET", noteOf(length, length / 50), kPauseMilliseconds);
 }
 
 void BM_DecryptText(benchmark::State& state) {
@@ -204,6 +216,7 @@ void longNotes(benchmark::internal::Benchmark* cases) {
 
 BENCHMARK(BM_Paste)->Apply(longNotes);
 BENCHMARK(BM_EncryptText)->Apply(longNotes);
+BENCHMARK(BM_EncryptTextAfterPause)->Apply(longNotes);
 BENCHMARK(BM_DecryptText)->Apply(longNotes);
 
 int main(int argc, char** argv) {

@@ -56,10 +56,14 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent) {
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
     liveNote = new LiveNote(textCipher(), *txtnote);
+    encryptionAhead = std::make_unique<EncryptionAhead>(textCipher(), *txtnote);
     constexpr int kAfterCommandMilliseconds = 1000;
     freeMemoryLater.setSingleShot(true);
     freeMemoryLater.setInterval(kAfterCommandMilliseconds);
-    connect(&freeMemoryLater, &QTimer::timeout, this, &giveBackFreeMemory);
+    connect(&freeMemoryLater, &QTimer::timeout, this, [this] {
+        spentAhead.reset();
+        giveBackFreeMemory();
+    });
     connect(liveNote, &LiveNote::changed, this, &Form1::textEdited);
     textEdited();
 }
@@ -128,6 +132,10 @@ void Form1::encryptText() {
     const notes::Outlook outlook = liveNote->outlook();
     if (outlook.verdict == notes::Outlook::Verdict::TooLong) {
         refuse(Command::Encrypt, Messages::noteTooLong(outlook.length));
+    } else if (std::optional<EncryptionAhead::Result> ahead = encryptionAhead->take()) {
+        writeEncryptedAhead(outlook.codes, *ahead);
+        // Freeing its megabytes takes a millisecond: later, with the rest.
+        spentAhead = std::move(ahead);
     } else {
         encryptNote(outlook.codes);
     }
@@ -158,6 +166,17 @@ void Form1::encryptNote(const notes::CodedCharacters& codes) {
     const Encrypted encrypted = encrypting.get();
     writeResult(replacement, encrypted.encryption.cipherText,
                 Messages::encrypted(codes, encrypted.encryption.plan, encrypted.alreadyEncrypted));
+}
+
+// A note that looks like a cipher text is never encrypted ahead.
+void Form1::writeEncryptedAhead(const notes::CodedCharacters& codes,
+                                EncryptionAhead::Result& ahead) {
+    NoteReplacement replacement = replacingNote();
+    showCommandNote(Messages::encrypted(codes, ahead.plan, false));
+    writingResult = true;
+    liveNote->expectCounted(std::move(ahead.tally));
+    replacement.write(ahead.text);
+    finishWriting();
 }
 
 // Decrypt Text goes straight to the decrypted text: its digits would only be
@@ -313,11 +332,19 @@ void Form1::writeResult(const std::u32string& text, const QString& message, Stat
 // screen reader speaks it before anything of the new text.
 void Form1::writeResult(NoteReplacement& replacement, const std::u32string& text,
                         const QString& message, StatusOffer offer) {
-    statusLine->setMessage(message, std::move(offer));
-    statusLine->announce();
+    showCommandNote(message, std::move(offer));
     writingResult = true;
     liveNote->expectWhole(text);
     replacement.write(text);
+    finishWriting();
+}
+
+void Form1::showCommandNote(const QString& message, StatusOffer offer) {
+    statusLine->setMessage(message, std::move(offer));
+    statusLine->announce();
+}
+
+void Form1::finishWriting() {
     liveNote->expectWhole({});
     writingResult = false;
     freeMemoryLater.start();

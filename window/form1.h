@@ -4,11 +4,13 @@
 #include <QMainWindow>
 #include <QMessageBox>
 #include <QTimer>
+#include <memory>
 #include <optional>
 #include <string>
 
 #include "cipher/text_cipher.h"
 #include "command.h"
+#include "encryption_ahead.h"
 #include "notes/decrypted_note.h"
 #include "notes/decryption_outlook.h"
 #include "notes/outlook.h"
@@ -50,6 +52,7 @@ class Form1 : public QMainWindow {
 
     // Encrypt Text, of a note within the note length limit.
     void encryptNote(const notes::CodedCharacters& codes);
+    void writeEncryptedAhead(const notes::CodedCharacters& codes, EncryptionAhead::Result& ahead);
 
     // Decrypt Text.
     void askAboutDecryption(const notes::DecryptionOutlook& outlook);
@@ -71,6 +74,9 @@ class Form1 : public QMainWindow {
     void writeResult(const std::u32string& text, const QString& message, StatusOffer offer = {});
     void writeResult(NoteReplacement& replacement, const std::u32string& text,
                      const QString& message, StatusOffer offer = {});
+    // Shows a command's message before the command writes.
+    void showCommandNote(const QString& message, StatusOffer offer = {});
+    void finishWriting();
     // Takes back what the last command wrote, however many edits it took.
     void undoLastCommand();
     void refuse(Command command, const QString& message);
@@ -96,4 +102,9 @@ class Form1 : public QMainWindow {
     int undoStepsBeforeCommand = 0;
     // A moment after a command, what it freed goes back to the system.
     QTimer freeMemoryLater;
+    // Encrypt Text's work on a long note, done while the user pauses.
+    std::unique_ptr<EncryptionAhead> encryptionAhead;
+    // The last encryption worked out ahead, once written, until the memory
+    // goes back.
+    std::optional<EncryptionAhead::Result> spentAhead;
 };

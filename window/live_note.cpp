@@ -133,6 +133,12 @@ void LiveNote::expectWhole(std::u32string_view text) {
                               });
 }
 
+void LiveNote::expectCounted(notes::NoteTally tallied) {
+    std::promise<std::shared_ptr<WholeCount>> count;
+    count.set_value(std::make_shared<WholeCount>(WholeCount{std::move(tallied)}));
+    expected = count.get_future();
+}
+
 // A change of the whole text, a paste over all of it or a command's
 // result, is read out at once rather than line by line: a million
 // characters come in sixteen thousand lines.

@@ -41,6 +41,8 @@ class LiveNote : public QObject {
     // the text area has it: it is counted as the text area takes it in,
     // rather than read back out. Empty again after.
     void expectWhole(std::u32string_view text);
+    // The same, for a text whose lines are counted already.
+    void expectCounted(notes::NoteTally tallied);
 
   signals:
     // The text changed, and the counts and marks follow it.

@@ -26,7 +26,11 @@ void NoteReplacement::letGo(const QString& oldText) {
 }
 
 void NoteReplacement::write(const std::u32string& text) {
-    cursor.insertText(toTextAreaText(text));
+    write(toTextAreaText(text));
+}
+
+void NoteReplacement::write(const QString& text) {
+    cursor.insertText(text);
     finish();
 }
 

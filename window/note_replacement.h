@@ -26,6 +26,8 @@ class NoteReplacement {
     // Writes text, each carriage return + line feed as a line end, and
     // ends the edit.
     void write(const std::u32string& text);
+    // Writes text as the text area takes it, and ends the edit.
+    void write(const QString& text);
 
   private:
     void finish();

@@ -23,6 +23,7 @@ class LongNotesTest : public QObject {
     void encryptsInPiecesAndDecryptsWhole_data();
     void encryptsInPiecesAndDecryptsWhole();
     void severalNotesComeBackApart();
+    void anEncryptionWorkedOutAheadIsOfTheTextAsItStands();
 
   private:
     // Presses the key and checks that no message came up.
@@ -124,6 +125,26 @@ void LongNotesTest::severalNotesComeBackApart() {
                  QString("Cipher text 3 of the %1 here").arg(pieces.size())),
              qPrintable(driver->lastMessage().text));
     QCOMPARE(driver->note()->toPlainText(), damaged);
+}
+
+// A still note is encrypted in the background, ahead of Ctrl+E: what Ctrl+E
+// writes is exactly the note's encryption, and a keystroke after that work
+// began is in the text Ctrl+E encrypts.
+void LongNotesTest::anEncryptionWorkedOutAheadIsOfTheTextAsItStands() {
+    const std::u32string note = samples::longLetter(30'000, U"\r\n") + U"Stra\u00DFe";
+    // Well past the moment the text counts as still, and the work's end.
+    constexpr int kStillMilliseconds = 1500;
+    driver->paste(toQString(note));
+    QTest::qWait(kStillMilliseconds);
+    pressWithoutMessage(Qt::Key_E);
+    QCOMPARE(readNote(*driver->note()), notes::encryptNote(cipher, note).cipherText);
+    driver->press(Qt::Key_Z);
+    QCOMPARE(readNote(*driver->note()), note);
+
+    QTest::qWait(kStillMilliseconds);
+    QTest::keyClicks(driver->note(), "x");
+    pressWithoutMessage(Qt::Key_E);
+    QCOMPARE(readNote(*driver->note()), notes::encryptNote(cipher, note + U"x").cipherText);
 }
 
 QTEST_MAIN(LongNotesTest)
