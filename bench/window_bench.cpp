@@ -177,20 +177,28 @@ void BM_EncryptText(benchmark::State& state) {
     runCommand(state, "mnuET", noteOf(length, length / 50));
 }
 
-// The same, with the note still for half a second before Ctrl+E, as after
-// a paste or the last keystroke a user's Ctrl+E usually is.
+// The same, with the note still for half a second before Ctrl+E, as a
+// user's Ctrl+E after a paste or the last keystroke usually is.
 void BM_EncryptTextAfterPause(benchmark::State& state) {
     const auto length = static_cast<std::size_t>(state.range(0));
     constexpr int kPauseMilliseconds = 500;
     runCommand(state, "mnuET", noteOf(length, length / 50), kPauseMilliseconds);
 }
 
-void BM_DecryptText(benchmark::State& state) {
-    const auto length = static_cast<std::size_t>(state.range(0));
+QString cipherTextOf(std::size_t length) {
     const cipher::TextCipher cipher;
     const std::u32string note = noteOf(length, length / 50).toStdU32String();
-    runCommand(state, "mnuDT",
-               toQString(notes::encryptNote(cipher, samples::withLineBreaks(note)).cipherText));
+    return toQString(notes::encryptNote(cipher, samples::withLineBreaks(note)).cipherText);
+}
+
+void BM_DecryptText(benchmark::State& state) {
+    runCommand(state, "mnuDT", cipherTextOf(static_cast<std::size_t>(state.range(0))));
+}
+
+void BM_DecryptTextAfterPause(benchmark::State& state) {
+    constexpr int kPauseMilliseconds = 500;
+    runCommand(state, "mnuDT", cipherTextOf(static_cast<std::size_t>(state.range(0))),
+               kPauseMilliseconds);
 }
 
 }  // namespace
@@ -218,6 +226,7 @@ BENCHMARK(BM_Paste)->Apply(longNotes);
 BENCHMARK(BM_EncryptText)->Apply(longNotes);
 BENCHMARK(BM_EncryptTextAfterPause)->Apply(longNotes);
 BENCHMARK(BM_DecryptText)->Apply(longNotes);
+BENCHMARK(BM_DecryptTextAfterPause)->Apply(longNotes);
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM",

@@ -56,7 +56,7 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent) {
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
     liveNote = new LiveNote(textCipher(), *txtnote);
-    encryptionAhead = std::make_unique<EncryptionAhead>(textCipher(), *txtnote);
+    commandAhead = std::make_unique<CommandAhead>(textCipher(), *txtnote);
     constexpr int kAfterCommandMilliseconds = 1000;
     freeMemoryLater.setSingleShot(true);
     freeMemoryLater.setInterval(kAfterCommandMilliseconds);
@@ -132,8 +132,9 @@ void Form1::encryptText() {
     const notes::Outlook outlook = liveNote->outlook();
     if (outlook.verdict == notes::Outlook::Verdict::TooLong) {
         refuse(Command::Encrypt, Messages::noteTooLong(outlook.length));
-    } else if (std::optional<EncryptionAhead::Result> ahead = encryptionAhead->take()) {
-        writeEncryptedAhead(outlook.codes, *ahead);
+    } else if (std::optional<CommandAhead::Result> ahead = commandAhead->take(Command::Encrypt)) {
+        // A note that looks like a cipher text is never encrypted ahead.
+        writeAhead(*ahead, Messages::encrypted(outlook.codes, ahead->plan, false));
         // Freeing its megabytes takes a millisecond: later, with the rest.
         spentAhead = std::move(ahead);
     } else {
@@ -168,11 +169,9 @@ void Form1::encryptNote(const notes::CodedCharacters& codes) {
                 Messages::encrypted(codes, encrypted.encryption.plan, encrypted.alreadyEncrypted));
 }
 
-// A note that looks like a cipher text is never encrypted ahead.
-void Form1::writeEncryptedAhead(const notes::CodedCharacters& codes,
-                                EncryptionAhead::Result& ahead) {
+void Form1::writeAhead(CommandAhead::Result& ahead, const QString& message) {
     NoteReplacement replacement = replacingNote();
-    showCommandNote(Messages::encrypted(codes, ahead.plan, false));
+    showCommandNote(message);
     writingResult = true;
     liveNote->expectCounted(std::move(ahead.tally));
     replacement.write(ahead.text);
@@ -182,6 +181,12 @@ void Form1::writeEncryptedAhead(const notes::CodedCharacters& codes,
 // Decrypt Text goes straight to the decrypted text: its digits would only be
 // seen when decoding fails, and then they would have replaced the cipher text.
 void Form1::decryptText() {
+    if (std::optional<CommandAhead::Result> ahead = commandAhead->take(Command::Decrypt)) {
+        writeAhead(*ahead, Messages::decryptedPieces(ahead->pieces));
+        spentAhead = std::move(ahead);
+        txtnote->setFocus();
+        return;
+    }
     const std::u32string text = readNote(*txtnote);
     if (const auto pieces = notes::decryptPieces(textCipher(), text)) {
         if (pieces->unreadable != 0) {

@@ -10,7 +10,7 @@
 
 #include "cipher/text_cipher.h"
 #include "command.h"
-#include "encryption_ahead.h"
+#include "command_ahead.h"
 #include "notes/decrypted_note.h"
 #include "notes/decryption_outlook.h"
 #include "notes/outlook.h"
@@ -52,7 +52,8 @@ class Form1 : public QMainWindow {
 
     // Encrypt Text, of a note within the note length limit.
     void encryptNote(const notes::CodedCharacters& codes);
-    void writeEncryptedAhead(const notes::CodedCharacters& codes, EncryptionAhead::Result& ahead);
+    // Writes a result worked out ahead, with this message.
+    void writeAhead(CommandAhead::Result& ahead, const QString& message);
 
     // Decrypt Text.
     void askAboutDecryption(const notes::DecryptionOutlook& outlook);
@@ -102,9 +103,9 @@ class Form1 : public QMainWindow {
     int undoStepsBeforeCommand = 0;
     // A moment after a command, what it freed goes back to the system.
     QTimer freeMemoryLater;
-    // Encrypt Text's work on a long note, done while the user pauses.
-    std::unique_ptr<EncryptionAhead> encryptionAhead;
-    // The last encryption worked out ahead, once written, until the memory
-    // goes back.
-    std::optional<EncryptionAhead::Result> spentAhead;
+    // The commands' work on a long text, done while the user pauses.
+    std::unique_ptr<CommandAhead> commandAhead;
+    // The last result worked out ahead, once written, until the memory goes
+    // back.
+    std::optional<CommandAhead::Result> spentAhead;
 };
