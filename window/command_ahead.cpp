@@ -64,12 +64,17 @@ std::optional<CommandAhead::Result> CommandAhead::take(Command command) {
     return taken;
 }
 
+// Freeing megabytes can take a millisecond: not on the keystroke's way.
 void CommandAhead::textChanged() {
-    ready.reset();
+    if (ready) {
+        stale = std::move(ready);
+        ready.reset();
+    }
     stillFor.start();
 }
 
 void CommandAhead::workOut() {
+    stale.reset();
     const auto length = static_cast<std::size_t>(note.document()->characterCount());
     if (length <= cipher::kMaxTextLength || length > notes::kMaxNoteLength) {
         return;

@@ -59,4 +59,6 @@ class CommandAhead : public QObject {
     QPlainTextEdit& note;
     QTimer stillFor;
     std::optional<Result> ready;
+    // A result the text changed away from, until the text is still again.
+    std::optional<Result> stale;
 };
