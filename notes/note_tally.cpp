@@ -136,12 +136,10 @@ bool NoteTally::needsCodes() const {
     return codeSummary().needsCodes();
 }
 
-Outlook NoteTally::outlook(const cipher::TextCipher& cipher,
-                           const std::function<std::u32string()>& note, Pieces pieces) const {
+Outlook NoteTally::lengthOutlook() const {
     Outlook outlook;
     const CodeSummary& codes = codeSummary();
-    const bool coded = codes.needsCodes();
-    if (coded) {
+    if (codes.needsCodes()) {
         outlook.codes = codes.codes;
     }
     outlook.plainFormsHelp = codes.linesWithPlainForms != 0;
@@ -150,6 +148,23 @@ Outlook NoteTally::outlook(const cipher::TextCipher& cipher,
     outlook.length = {characters + kLineBreak.size() * lineBreaks + added, lineBreaks, added};
     if (!outlook.length.fitsNote()) {
         outlook.verdict = Outlook::Verdict::TooLong;
+    }
+    return outlook;
+}
+
+void NoteTally::countPieces(Outlook& outlook, const EncryptionPlan& plan) {
+    outlook.added = plan.added();
+    outlook.pieces = plan.pieces.size();
+    if (!plan.asItStands()) {
+        outlook.verdict =
+            outlook.pieces == 1 ? Outlook::Verdict::WithEnding : Outlook::Verdict::InPieces;
+    }
+}
+
+Outlook NoteTally::outlook(const cipher::TextCipher& cipher,
+                           const std::function<std::u32string()>& note, Pieces pieces) const {
+    Outlook outlook = lengthOutlook();
+    if (outlook.verdict == Outlook::Verdict::TooLong) {
         return outlook;
     }
     if (!outlook.length.fits() && pieces == Pieces::WithinLimit) {
@@ -157,13 +172,15 @@ Outlook NoteTally::outlook(const cipher::TextCipher& cipher,
         outlook.pieces = 0;
         return outlook;
     }
-    const std::u32string text = coded ? notes::coded(cipher, note()) : note();
-    const EncryptionPlan plan = planEncryption(cipher, text);
-    outlook.added = plan.added();
-    outlook.pieces = plan.pieces.size();
-    if (!plan.asItStands()) {
-        outlook.verdict =
-            outlook.pieces == 1 ? Outlook::Verdict::WithEnding : Outlook::Verdict::InPieces;
+    const std::u32string text = outlook.codes.any() ? notes::coded(cipher, note()) : note();
+    countPieces(outlook, planEncryption(cipher, text));
+    return outlook;
+}
+
+Outlook NoteTally::outlook(const EncryptionPlan& plan) const {
+    Outlook outlook = lengthOutlook();
+    if (outlook.verdict != Outlook::Verdict::TooLong) {
+        countPieces(outlook, plan);
     }
     return outlook;
 }

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "notes/character_codes.h"
+#include "notes/encryption_plan.h"
 #include "notes/outlook.h"
 
 namespace cipher {
@@ -84,8 +85,16 @@ class NoteTally {
     [[nodiscard]] Outlook outlook(const cipher::TextCipher& cipher,
                                   const std::function<std::u32string()>& note,
                                   Pieces pieces = Pieces::WithinLimit) const;
+    // The same with the pieces counted, from the plan of the note as it
+    // stands, worked out already.
+    [[nodiscard]] Outlook outlook(const EncryptionPlan& plan) const;
 
   private:
+    // The outlook up to its ending and pieces, which a note too long for
+    // them lacks.
+    [[nodiscard]] Outlook lengthOutlook() const;
+    static void countPieces(Outlook& outlook, const EncryptionPlan& plan);
+
     const CodeSummary& codeSummary() const;
 
     std::vector<LineTally> lines;

@@ -46,9 +46,8 @@ std::optional<Result> decryptionOf(const cipher::TextCipher& cipher, const std::
 
 CommandAhead::CommandAhead(const cipher::TextCipher& textCipher, QPlainTextEdit& textArea)
     : cipher(textCipher), note(textArea) {
-    // After the live line's count of pieces, which comes 150 ms after the
-    // last change, so that the two do not add up to one longer wait.
-    constexpr int kStillMilliseconds = 300;
+    // Long enough for a typist's pause.
+    constexpr int kStillMilliseconds = 150;
     stillFor.setSingleShot(true);
     stillFor.setInterval(kStillMilliseconds);
     connect(&stillFor, &QTimer::timeout, this, &CommandAhead::workOut);
@@ -86,6 +85,9 @@ void CommandAhead::workOut() {
         } else {
             ready = encryptionOf(cipher, text);
         }
+    }
+    if (ready && ready->command == Command::Encrypt) {
+        emit encrypted(ready->plan);
     }
     // What the work went through goes back at once: the text stays shown.
     giveBackFreeMemory();

@@ -51,6 +51,10 @@ class CommandAhead : public QObject {
     // out ahead. Taken once.
     std::optional<Result> take(Command command);
 
+  signals:
+    // The text as it stands has been encrypted ahead, by this plan.
+    void encrypted(const notes::EncryptionPlan& plan);
+
   private:
     void textChanged();
     void workOut();

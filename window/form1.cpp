@@ -57,6 +57,7 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent) {
                    Qt::WindowCloseButtonHint);
     liveNote = new LiveNote(textCipher(), *txtnote);
     commandAhead = std::make_unique<CommandAhead>(textCipher(), *txtnote);
+    connect(commandAhead.get(), &CommandAhead::encrypted, liveNote, &LiveNote::planned);
     constexpr int kAfterCommandMilliseconds = 1000;
     freeMemoryLater.setSingleShot(true);
     freeMemoryLater.setInterval(kAfterCommandMilliseconds);

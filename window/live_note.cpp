@@ -16,8 +16,9 @@ LiveNote::LiveNote(const cipher::TextCipher& textCipher, NoteEdit& textArea)
         [this](char32_t character) { return notes::travelsAsCode(cipher, character, coded); });
     countWhole();
     connect(note.document(), &QTextDocument::contentsChange, this, &LiveNote::contentsChanged);
-    // Long enough for a typist's pause, short enough to come with the line.
-    constexpr int kStillMilliseconds = 150;
+    // After the result worked out ahead, which counts the pieces of most
+    // long notes on its way.
+    constexpr int kStillMilliseconds = 300;
     pieceCount.setSingleShot(true);
     pieceCount.setInterval(kStillMilliseconds);
     connect(&pieceCount, &QTimer::timeout, this, &LiveNote::countPieces);
@@ -32,6 +33,12 @@ notes::Outlook LiveNote::outlook() const {
 
 void LiveNote::countPiecesSoon() {
     pieceCount.start();
+}
+
+void LiveNote::planned(const notes::EncryptionPlan& plan) {
+    pieceCount.stop();
+    counted = tally.outlook(plan);
+    emit changed();
 }
 
 void LiveNote::countPieces() {

@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "note_edit.h"
+#include "notes/encryption_plan.h"
 #include "notes/note_tally.h"
 #include "notes/outlook.h"
 
@@ -37,6 +38,9 @@ class LiveNote : public QObject {
     // plans the whole note, a few milliseconds for a long one, which is
     // fine once but not at every keystroke.
     void countPiecesSoon();
+    // The note as it stands was planned, by this plan: its pieces are
+    // counted without planning it again.
+    void planned(const notes::EncryptionPlan& plan);
     // The whole text is about to become this text, which must live until
     // the text area has it: it is counted as the text area takes it in,
     // rather than read back out. Empty again after.
