@@ -135,9 +135,7 @@ void Form1::encryptText() {
         refuse(Command::Encrypt, Messages::noteTooLong(outlook.length));
     } else if (std::optional<CommandAhead::Result> ahead = commandAhead->take(Command::Encrypt)) {
         // A note that looks like a cipher text is never encrypted ahead.
-        writeAhead(*ahead, Messages::encrypted(outlook.codes, ahead->plan, false));
-        // Freeing its megabytes takes a millisecond: later, with the rest.
-        spentAhead = std::move(ahead);
+        writeAhead(std::move(*ahead), Messages::encrypted(outlook.codes, ahead->plan, false));
     } else {
         encryptNote(outlook.codes);
     }
@@ -170,21 +168,22 @@ void Form1::encryptNote(const notes::CodedCharacters& codes) {
                 Messages::encrypted(codes, encrypted.encryption.plan, encrypted.alreadyEncrypted));
 }
 
-void Form1::writeAhead(CommandAhead::Result& ahead, const QString& message) {
+void Form1::writeAhead(CommandAhead::Result&& ahead, const QString& message) {
     NoteReplacement replacement = replacingNote();
     showCommandNote(message);
     writingResult = true;
     liveNote->expectCounted(std::move(ahead.tally));
     replacement.write(ahead.text);
     finishWriting();
+    // Freeing its megabytes takes a millisecond: later, with the rest.
+    spentAhead = std::move(ahead);
 }
 
 // Decrypt Text goes straight to the decrypted text: its digits would only be
 // seen when decoding fails, and then they would have replaced the cipher text.
 void Form1::decryptText() {
     if (std::optional<CommandAhead::Result> ahead = commandAhead->take(Command::Decrypt)) {
-        writeAhead(*ahead, Messages::decryptedPieces(ahead->pieces));
-        spentAhead = std::move(ahead);
+        writeAhead(std::move(*ahead), Messages::decryptedPieces(ahead->pieces));
         txtnote->setFocus();
         return;
     }

@@ -52,8 +52,9 @@ class Form1 : public QMainWindow {
 
     // Encrypt Text, of a note within the note length limit.
     void encryptNote(const notes::CodedCharacters& codes);
-    // Writes a result worked out ahead, with this message.
-    void writeAhead(CommandAhead::Result& ahead, const QString& message);
+    // Writes a result worked out ahead, with this message, and keeps it
+    // until the memory goes back.
+    void writeAhead(CommandAhead::Result&& ahead, const QString& message);
 
     // Decrypt Text.
     void askAboutDecryption(const notes::DecryptionOutlook& outlook);
