@@ -55,6 +55,8 @@ struct CodedCharacters {
     std::vector<CodedCharacter> kinds;
 
     [[nodiscard]] bool any() const { return count != 0; }
+
+    friend bool operator==(const CodedCharacters&, const CodedCharacters&) = default;
 };
 
 // The code of a character: its HTML 4 name, else its decimal code point.

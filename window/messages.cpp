@@ -425,9 +425,26 @@ QString Messages::outlook(const notes::Outlook& outlook) {
                             groupedNumber(notes::kMaxNoteLength));
             break;
     }
-    const notes::CodedCharacters& codes = outlook.codes;
+    return line + ' ' + outlookOfCodes(outlook.codes);
+}
+
+// The live line's sentences about the codes. Typing changes the counts at
+// the start of the line and seldom the codes, so the sentences are kept and
+// written anew only when the codes change.
+QString Messages::outlookOfCodes(const notes::CodedCharacters& codes) {
+    static notes::CodedCharacters lastCodes;
+    static QString lastSentences;
+    if (!lastSentences.isEmpty() && codes == lastCodes) {
+        return lastSentences;
+    }
+    lastCodes = codes;
+    lastSentences = codesSentences(codes);
+    return lastSentences;
+}
+
+QString Messages::codesSentences(const notes::CodedCharacters& codes) {
     if (!codes.any()) {
-        return line + ' ' + tr("A line break counts as two characters.");
+        return tr("A line break counts as two characters.");
     }
     const auto isAmpersand = [](const notes::CodedCharacter& kind) {
         return kind.character == U'&';
@@ -438,8 +455,8 @@ QString Messages::outlook(const notes::Outlook& outlook) {
     if (spotted.text.front() >= 'a' && spotted.text.front() <= 'z') {
         spotted.text.front() = spotted.text.front().toUpper();
     }
-    line += ' ' + (spotted.many ? tr("%1 travel as codes.").arg(spotted.text)
-                                : tr("%1 travels as a code.").arg(spotted.text));
+    QString line = spotted.many ? tr("%1 travel as codes.").arg(spotted.text)
+                                : tr("%1 travels as a code.").arg(spotted.text);
     line += ' ' + tr("A line break counts as two characters, a code as its length.") + ' ' +
             tr("The cipher's alphabet has letters such as %1 and %2, but not these: each "
                "travels as a code of alphabet characters, written as HTML writes it.")

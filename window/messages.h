@@ -67,6 +67,8 @@ class Messages {
 
   private:
     static QString codes(const notes::CodedCharacters& codes);
+    static QString outlookOfCodes(const notes::CodedCharacters& codes);
+    static QString codesSentences(const notes::CodedCharacters& codes);
     static QString encryptedAgain(const notes::EncryptionPlan& plan);
     static QString outsideList(const notes::OutsideCharacters& outside, bool inside);
     static QString whatDecryptingDid(const notes::DecryptedNote& decrypted);

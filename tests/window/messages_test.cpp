@@ -226,6 +226,12 @@ void MessagesTest::readsAsWritten_data() {
         "4,681 characters, 3 pieces: Encrypt Text writes each as a cipher text of its own. ß "
         "travels as a code." +
             why + "1 character travels as a code, 6 characters longer: ß as &szlig;.");
+    // Typed in place of the ß: as many codes, another kind.
+    row("outlook, 3 pieces, another code",
+        Messages::outlook(outlook(4681, Verdict::InPieces, 14, 3, coded(0, 1))),
+        "4,681 characters, 3 pieces: Encrypt Text writes each as a cipher text of its own. A tab "
+        "travels as a code." +
+            why + "1 character travels as a code, 3 characters longer: tab as &#9;.");
     row("outlook, pieces not counted", Messages::outlook(outlook(12012, Verdict::InPieces, 0, 0)),
         "12,012 characters: Encrypt Text writes it in pieces of at most 4,681. A line break "
         "counts as two characters.");
