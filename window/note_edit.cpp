@@ -63,8 +63,13 @@ void NoteEdit::paintEvent(QPaintEvent* event) {
     painter.setPen(dotted);
     const qreal below = fontMetrics().underlinePos();
     const QRect room = event->rect();
+    // Each block's place follows from the one above it, as the text area
+    // paints them: blockBoundingGeometry() would count down from the top of
+    // the view for every block.
+    QPointF offset = contentOffset();
     for (QTextBlock block = firstVisibleBlock(); block.isValid(); block = block.next()) {
-        const QRectF place = blockBoundingGeometry(block).translated(contentOffset());
+        const QRectF place = blockBoundingRect(block).translated(offset);
+        offset.ry() += place.height();
         if (place.top() > room.bottom()) {
             break;
         }
