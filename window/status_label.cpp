@@ -64,6 +64,9 @@ StatusLabel::StatusLabel(QWidget* parent) : QLabel(parent) {
     // The note's text never decides the window's width.
     setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
     setFixedHeight(measuredLinesHeight(*this));
+    // It paints its own background, so that a keystroke's new words do not
+    // have the status bar and the window beneath painted first.
+    setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
 QSize StatusLabel::sizeHint() const {
@@ -116,17 +119,14 @@ void StatusLabel::fitNote() {
     words.setStyle(font(), palette().color(foregroundRole()), devicePixelRatioF());
     const int width = contentsRect().width();
     // Before the label is laid out, the whole note stands on one line.
-    const QStringList wrapped =
-        words.wrap(fullText, width > 0 ? width : std::numeric_limits<int>::max(), kLines);
-    if (wrapped != lines) {
-        const bool sameLines = wrapped.size() == lines.size();
-        lines = wrapped;
-        shownText = lines.join(' ');
-        if (sameLines) {
-            updateChangedWords();
-        } else {
-            update(contentsRect());
-        }
+    const qsizetype linesBefore = words.lineCount();
+    if (!words.wrap(fullText, width > 0 ? width : std::numeric_limits<int>::max(), kLines)) {
+        return;
+    }
+    if (words.lineCount() == linesBefore) {
+        updateChangedWords();
+    } else {
+        update(contentsRect());
     }
 }
 
@@ -135,14 +135,13 @@ void StatusLabel::fitNote() {
 void StatusLabel::updateChangedWords() {
     const QRect room = contentsRect();
     const int lineHeight = linesHeight() / kLines;
-    int top = room.top() + (room.height() - lineHeight * static_cast<int>(words.lineCount())) / 2;
-    for (const auto& [from, to] : words.changedSince()) {
-        if (to > from) {
-            const int left = room.left() + static_cast<int>(std::floor(from)) - 1;
-            const int right = room.left() + static_cast<int>(std::ceil(to)) + 2;
-            update(QRect(QPoint(left, top), QPoint(right, top + lineHeight)).intersected(room));
-        }
-        top += lineHeight;
+    const int top =
+        room.top() + (room.height() - lineHeight * static_cast<int>(words.lineCount())) / 2;
+    for (const StatusWords::Change& change : words.changedSince()) {
+        const int lineTop = top + lineHeight * static_cast<int>(change.line);
+        const int left = room.left() + static_cast<int>(std::floor(change.from)) - 1;
+        const int right = room.left() + static_cast<int>(std::ceil(change.to)) + 2;
+        update(QRect(QPoint(left, lineTop), QPoint(right, lineTop + lineHeight)).intersected(room));
     }
 }
 
@@ -152,6 +151,7 @@ void StatusLabel::paintEvent(QPaintEvent* event) {
         fitNote();
     }
     QPainter painter(this);
+    painter.fillRect(event->rect(), palette().brush(backgroundRole()));
     const QRect room = contentsRect();
     const int lineHeight = linesHeight() / kLines;
     int top = room.top() + (room.height() - lineHeight * static_cast<int>(words.lineCount())) / 2;

@@ -26,9 +26,9 @@ class StatusLabel : public QLabel {
     void setMessage(const QString& text);
     const QString& message() const { return fullText; }
     // What shows of the note: all of it, or its start cut after a word and "…".
-    const QString& shown() const { return shownText; }
+    QString shown() const { return shownLines().join(' '); }
     // The same, line by line.
-    const QStringList& shownLines() const { return lines; }
+    QStringList shownLines() const { return words.shownLines(); }
 
     // The height of kLines lines of text in the label's font, as the label
     // lays them out when it wraps its text.
@@ -54,7 +54,5 @@ class StatusLabel : public QLabel {
     void updateChangedWords();
 
     QString fullText;
-    QString shownText;
-    QStringList lines;
     StatusWords words;
 };

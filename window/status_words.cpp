@@ -3,6 +3,7 @@
 
 #include <QFontMetrics>
 #include <QPainter>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -20,6 +21,8 @@ QString withoutClosingPunctuation(QString word) {
 
 // More words than a note line ever shows: enough for every note of a session.
 constexpr qsizetype kMostWords = 4000;
+// Room for a line's words, enough for a wide window.
+constexpr qsizetype kWordsPerLine = 32;
 
 }  // namespace
 
@@ -86,30 +89,37 @@ qreal StatusWords::lineWidth(const Line& line) const {
     return width;
 }
 
-QStringList StatusWords::wrap(const QString& note, int width, int lines) {
-    QList<const Word*> before;
-    for (const Line& line : std::as_const(wrapped)) {
-        for (const Word& word : line) {
-            before << &word;
-        }
-    }
+bool StatusWords::wrap(const QString& note, int width, int lines) {
     QList<Line> result;
+    result.reserve(lines);
     qreal used = 0;
     bool cut = false;
+    // The words of the note last wrapped, in order: most come back as they were.
+    qsizetype beforeLine = 0;
+    qsizetype beforeWord = 0;
+    const auto nextBefore = [&]() -> Word* {
+        while (beforeLine < wrapped.size() && beforeWord == wrapped[beforeLine].size()) {
+            ++beforeLine;
+            beforeWord = 0;
+        }
+        return beforeLine < wrapped.size() ? &wrapped[beforeLine][beforeWord++] : nullptr;
+    };
     // Only the words that show are looked at: the note goes on for the
     // tooltip and a screen reader far beyond the two lines.
-    qsizetype index = 0;
-    for (qsizetype start = 0; start <= note.size(); ++index) {
+    for (qsizetype start = 0; start <= note.size();) {
         qsizetype end = note.indexOf(' ', start);
         end = end < 0 ? note.size() : end;
         const QStringView text = QStringView(note).mid(start, end - start);
         start = end + 1;
-        const Word word = index < before.size() && before[index]->text == text
-                              ? *before[index]
-                              : wordOf(text.toString());
+        Word* before = nextBefore();
+        // A word that stays takes its picture along: the old lines are only
+        // compared by their words' texts and widths from here on.
+        Word word = before != nullptr && before->text == text
+                        ? Word{before->text, before->width, std::move(before->picture)}
+                        : wordOf(text.toString());
         if (!result.isEmpty() && used + spaceWidth + word.width <= width) {
-            result.back() << word;
             used += spaceWidth + word.width;
+            result.back() << std::move(word);
             continue;
         }
         if (result.size() == lines) {
@@ -117,16 +127,23 @@ QStringList StatusWords::wrap(const QString& note, int width, int lines) {
             cut = true;
             break;
         }
-        result.append({word});
         used = word.width;
+        result.append(Line());
+        result.back().reserve(kWordsPerLine);
+        result.back() << std::move(word);
     }
     if (!cut) {
         balanceLastLine(result, width);
     }
     changed = changedSpans(wrapped, result);
-    wrapped = result;
+    const bool sameLines = result.size() == wrapped.size();
+    wrapped = std::move(result);
+    return !sameLines || !changed.isEmpty();
+}
+
+QStringList StatusWords::shownLines() const {
     QStringList shown;
-    for (const Line& line : std::as_const(wrapped)) {
+    for (const Line& line : wrapped) {
         QStringList texts;
         for (const Word& word : line) {
             texts << word.text;
@@ -136,25 +153,40 @@ QStringList StatusWords::wrap(const QString& note, int width, int lines) {
     return shown;
 }
 
-// Per line, from the first word that is new or moved to the end of the
-// longer of the two lines: a keystroke mostly changes one number.
-QList<StatusWords::Span> StatusWords::changedSpans(const QList<Line>& old,
-                                                   const QList<Line>& fresh) const {
-    QList<Span> spans;
+// Each word that is new, gone or moved, from its start to its end, old or
+// new, joined where they touch: a keystroke mostly changes one number, and a
+// number of the same digits keeps the words after it where they were.
+QList<StatusWords::Change> StatusWords::changedSpans(const QList<Line>& old,
+                                                     const QList<Line>& fresh) const {
+    QList<Change> changes;
     for (qsizetype line = 0; line < std::max(old.size(), fresh.size()); ++line) {
         const Line none;
         const Line& was = line < old.size() ? old[line] : none;
         const Line& is = line < fresh.size() ? fresh[line] : none;
-        qreal x = 0;
-        qsizetype same = 0;
-        while (same < was.size() && same < is.size() && was[same].text == is[same].text) {
-            x += is[same].width + spaceWidth;
-            ++same;
+        qreal wasX = 0;
+        qreal isX = 0;
+        for (qsizetype word = 0; word < std::max(was.size(), is.size()); ++word) {
+            const Word* before = word < was.size() ? &was[word] : nullptr;
+            const Word* after = word < is.size() ? &is[word] : nullptr;
+            const bool same =
+                before != nullptr && after != nullptr && wasX == isX && before->text == after->text;
+            if (!same) {
+                const qreal from =
+                    std::min(before != nullptr ? wasX : isX, after != nullptr ? isX : wasX);
+                const qreal to = std::max(before != nullptr ? wasX + before->width : 0,
+                                          after != nullptr ? isX + after->width : 0);
+                if (!changes.isEmpty() && changes.back().line == line &&
+                    changes.back().to + spaceWidth >= from) {
+                    changes.back().to = std::max(changes.back().to, to);
+                } else {
+                    changes << Change{line, from, to};
+                }
+            }
+            wasX += before != nullptr ? before->width + spaceWidth : 0;
+            isX += after != nullptr ? after->width + spaceWidth : 0;
         }
-        const qreal to = std::max(lineWidth(was), lineWidth(is));
-        spans << (same == was.size() && same == is.size() ? Span{0, 0} : Span{x, to});
     }
-    return spans;
+    return changes;
 }
 
 // More than the lines hold: the last ends with "…" where it fits, and the

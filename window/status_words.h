@@ -25,11 +25,13 @@ class StatusWords {
     bool setStyle(const QFont& font, const QColor& colour, qreal pixelRatio);
 
     // Wraps the note at its words into at most `lines` lines of this width,
-    // and keeps them to draw; returns them as they show. A lone word on the
+    // and keeps them to draw; says whether what shows changed. A lone word on the
     // last line takes the word before it along. When the note takes more,
     // the last line ends after the last of its words that leaves room for
     // "…", and the "…" follows it, in place of a full stop or comma.
-    QStringList wrap(const QString& note, int width, int lines);
+    bool wrap(const QString& note, int width, int lines);
+    // The lines of the last wrap, as they show.
+    QStringList shownLines() const;
 
     // Draws the words of kept line `line`, from left, top, that reach into
     // room, each from a picture of it that is drawn once: a keystroke
@@ -37,10 +39,14 @@ class StatusWords {
     void draw(QPainter& painter, qsizetype line, int left, int top, const QRect& room);
     qsizetype lineCount() const { return wrapped.size(); }
 
-    // Where the last wrap changed what each line shows, from the line's
-    // start; (0, 0) where it did not.
-    using Span = std::pair<qreal, qreal>;
-    const QList<Span>& changedSince() const { return changed; }
+    // Where the last wrap changed what a line shows, from the line's start:
+    // the words that are new, gone or moved.
+    struct Change {
+        qsizetype line = 0;
+        qreal from = 0;
+        qreal to = 0;
+    };
+    const QList<Change>& changedSince() const { return changed; }
 
   private:
     struct Word {
@@ -54,7 +60,7 @@ class StatusWords {
     qreal lineWidth(const Line& line) const;
     void endWithEllipsis(QList<Line>& lines, int width);
     void balanceLastLine(QList<Line>& lines, int width);
-    QList<Span> changedSpans(const QList<Line>& old, const QList<Line>& fresh) const;
+    QList<Change> changedSpans(const QList<Line>& old, const QList<Line>& fresh) const;
     QStaticText& shaped(const QString& word);
     qreal widthOf(const QString& word);
     const QPixmap& picture(const QString& word);
@@ -69,5 +75,5 @@ class StatusWords {
     // The lines of the note last wrapped: the next note mostly has the same
     // words in the same places, which are then taken from here as they are.
     QList<Line> wrapped;
-    QList<Span> changed;
+    QList<Change> changed;
 };

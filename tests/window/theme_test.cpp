@@ -73,6 +73,7 @@ class ThemeTest : public QObject {
     void aCutAfterAFullStopShowsOnlyTheEllipsis();
     void aLoneWordTakesTheWordBeforeItAlong();
     void theWordsAreDrawnWhereTheLayoutPutsThem();
+    void aChangedNoteLeavesNothingOldOnScreen();
 
   private:
     StatusLabel& label() { return *driver->window().findChild<StatusLabel*>("lblStatus"); }
@@ -254,6 +255,38 @@ void ThemeTest::theWordsAreDrawnWhereTheLayoutPutsThem() {
         }
     }
     QVERIFY(!ink.contains(0));
+}
+
+// The note repaints only the words that changed or moved, over a background
+// of its own: after numbers that keep, shrink and grow their width, the
+// screen shows what a fresh painting of the last note shows, on the status
+// bar's background.
+void ThemeTest::aChangedNoteLeavesNothingOldOnScreen() {
+    auto& line = *driver->window().findChild<StatusLine*>();
+    const QString rest =
+        " characters, 214 pieces: Encrypt Text writes each as a cipher text of "
+        "its own. A line break counts as two characters.";
+    for (const char* count : {"1,000,000", "1,000,001", "999", "1,000,000,000"}) {
+        line.setMessage(count + rest);
+        driver->settle();
+    }
+    QCOMPARE(label().shownLines().size(), 2);
+    const QPoint origin = label().mapTo(&driver->window(), QPoint(0, 0));
+    const QImage shown = label()
+                             .screen()
+                             ->grabWindow(driver->window().winId(), origin.x(), origin.y(),
+                                          label().width(), label().height())
+                             .toImage()
+                             .convertToFormat(QImage::Format_RGB32);
+    const QImage fresh = label().grab().toImage().convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(shown, fresh);
+    const QPoint besideLabel = line.mapTo(&driver->window(), QPoint(2, 1));
+    const QImage bar =
+        label()
+            .screen()
+            ->grabWindow(driver->window().winId(), besideLabel.x(), besideLabel.y(), 1, 1)
+            .toImage();
+    QCOMPARE(QColor(shown.pixel(0, 0)), bar.pixelColor(0, 0));
 }
 
 QTEST_MAIN(ThemeTest)
