@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -38,6 +39,7 @@ bool StatusWords::setStyle(const QFont& newFont, const QColor& newColour, qreal 
     widths.clear();
     pictures.clear();
     wrapped.clear();
+    wrappedWidth = -1;
     return true;
 }
 
@@ -90,6 +92,12 @@ qreal StatusWords::lineWidth(const Line& line) const {
 }
 
 bool StatusWords::wrap(const QString& note, int width, int lines) {
+    if (rewriteOneWord(note, width, lines)) {
+        return !changed.isEmpty();
+    }
+    wrappedNote = note;
+    wrappedWidth = width;
+    wrappedLines = lines;
     QList<Line> result;
     result.reserve(lines);
     qreal used = 0;
@@ -135,10 +143,77 @@ bool StatusWords::wrap(const QString& note, int width, int lines) {
     if (!cut) {
         balanceLastLine(result, width);
     }
+    wrappedCut = cut;
     changed = changedSpans(wrapped, result);
     const bool sameLines = result.size() == wrapped.size();
     wrapped = std::move(result);
     return !sameLines || !changed.isEmpty();
+}
+
+namespace {
+
+qsizetype wordEnd(const QString& text, qsizetype from) {
+    const qsizetype space = text.indexOf(' ', from);
+    return space < 0 ? text.size() : space;
+}
+
+}  // namespace
+
+// A keystroke mostly changes one number of the note for another as wide,
+// which leaves every line as it was but for that word: then the word is
+// put in place of the old one, without wrapping the note again. Says
+// whether that was so.
+bool StatusWords::rewriteOneWord(const QString& note, int width, int lines) {
+    if (wrapped.isEmpty() || width != wrappedWidth || lines != wrappedLines) {
+        return false;
+    }
+    const QString old = std::exchange(wrappedNote, note);
+    const qsizetype shorter = std::min(old.size(), note.size());
+    qsizetype prefix = 0;
+    while (prefix < shorter && old[prefix] == note[prefix]) {
+        ++prefix;
+    }
+    if (prefix == old.size() && prefix == note.size()) {
+        changed.clear();
+        return true;
+    }
+    qsizetype suffix = 0;
+    while (suffix < shorter - prefix &&
+           old[old.size() - 1 - suffix] == note[note.size() - 1 - suffix]) {
+        ++suffix;
+    }
+    const QStringView oldChange = QStringView(old).mid(prefix, old.size() - suffix - prefix);
+    const QStringView newChange = QStringView(note).mid(prefix, note.size() - suffix - prefix);
+    if (oldChange.contains(' ') || newChange.contains(' ')) {
+        return false;
+    }
+    const qsizetype start = prefix == 0 ? 0 : note.lastIndexOf(' ', prefix - 1) + 1;
+    const qsizetype index = QStringView(note).left(start).count(' ');
+    // The last word shown carries the "…" of a cut note, and the words
+    // after it decide where the cut falls.
+    qsizetype line = 0;
+    qsizetype word = index;
+    while (line < wrapped.size() && word >= wrapped[line].size()) {
+        word -= wrapped[line++].size();
+    }
+    const bool lastShown = line == wrapped.size() - 1 && word == wrapped[line].size() - 1;
+    if (line == wrapped.size() || (wrappedCut && lastShown)) {
+        wrappedNote = old;
+        return false;
+    }
+    const QString text = note.mid(start, wordEnd(note, note.size() - suffix) - start);
+    Word& shown = wrapped[line][word];
+    if (widthOf(text) != shown.width) {
+        wrappedNote = old;
+        return false;
+    }
+    qreal from = 0;
+    for (qsizetype before = 0; before < word; ++before) {
+        from += wrapped[line][before].width + spaceWidth;
+    }
+    shown = wordOf(text);
+    changed = {Change{line, from, from + shown.width}};
+    return true;
 }
 
 QStringList StatusWords::shownLines() const {

@@ -56,6 +56,7 @@ class StatusWords {
     };
     using Line = QList<Word>;
 
+    bool rewriteOneWord(const QString& note, int width, int lines);
     Word wordOf(const QString& text);
     qreal lineWidth(const Line& line) const;
     void endWithEllipsis(QList<Line>& lines, int width);
@@ -76,4 +77,9 @@ class StatusWords {
     // words in the same places, which are then taken from here as they are.
     QList<Line> wrapped;
     QList<Change> changed;
+    // What was wrapped last, and how.
+    QString wrappedNote;
+    int wrappedWidth = -1;
+    int wrappedLines = 0;
+    bool wrappedCut = false;
 };
