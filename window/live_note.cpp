@@ -10,6 +10,14 @@
 #include "notes/character_codes.h"
 #include "notes/recovered_text.h"
 
+namespace {
+
+// A change of this many lines or more, a paste mostly, is read out of the
+// text area at once.
+constexpr int kBlocksReadAtOnce = 64;
+
+}  // namespace
+
 LiveNote::LiveNote(const cipher::TextCipher& textCipher, NoteEdit& textArea)
     : QObject(&textArea), cipher(textCipher), note(textArea) {
     note.setMarked(
@@ -65,12 +73,24 @@ void LiveNote::contentsChanged(int position, int /*removed*/, int added) {
     const int blocks = last.blockNumber() - first.blockNumber() + 1;
     const int before = blocks - (document.blockCount() - static_cast<int>(tally.lineCount()));
     std::vector<notes::LineTally> lines;
+    lines.reserve(static_cast<std::size_t>(blocks));
     std::u32string line;
-    for (QTextBlock block = first; block.isValid(); block = block.next()) {
-        readBlockText(block.text(), line);
-        lines.push_back(notes::tallyLine(cipher, line));
-        if (block == last) {
-            break;
+    if (blocks >= kBlocksReadAtOnce) {
+        // One copy of the text rather than one string for each of thousands of lines.
+        const QString raw = document.toRawText();
+        const int end = last.position() + last.length() - 1;
+        const QStringView changed = QStringView(raw).mid(first.position(), end - first.position());
+        for (const QStringView text : changed.tokenize(QChar(QChar::ParagraphSeparator))) {
+            readBlockText(text, line);
+            lines.push_back(notes::tallyLine(cipher, line));
+        }
+    } else {
+        for (QTextBlock block = first; block.isValid(); block = block.next()) {
+            readBlockText(block.text(), line);
+            lines.push_back(notes::tallyLine(cipher, line));
+            if (block == last) {
+                break;
+            }
         }
     }
     tally.replaceLines(static_cast<std::size_t>(first.blockNumber()),

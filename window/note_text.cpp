@@ -19,7 +19,7 @@ constexpr char32_t kParagraphSeparator = 0x2029;
 // Written straight into place: a million characters are read out of the
 // text area at every command. Into a string that is there already, since a
 // paste reads thousands of lines one after the other.
-void fromRawTextInto(const QString& raw, std::u32string& text) {
+void fromRawTextInto(QStringView raw, std::u32string& text) {
     const qsizetype size = raw.size();
     const QChar* units = raw.constData();
     const auto lineEnds = static_cast<std::size_t>(raw.count(QChar(kParagraphSeparator)));
@@ -117,7 +117,7 @@ void removeEnd(QPlainTextEdit& note, std::u32string_view end) {
     note.setTextCursor(cursor);
 }
 
-void readBlockText(const QString& text, std::u32string& into) {
+void readBlockText(QStringView text, std::u32string& into) {
     fromRawTextInto(text, into);
 }
 

@@ -40,7 +40,7 @@ void removeEnd(QPlainTextEdit& note, std::u32string_view end);
 
 // The text of one block, as Qt gives it without its line end, into a string
 // that keeps its room from one block to the next.
-void readBlockText(const QString& text, std::u32string& into);
+void readBlockText(QStringView text, std::u32string& into);
 
 // Every run of consecutive characters of a text for which wanted(character)
 // holds, as (from, to) counted in UTF-16 units from the text's start. A

@@ -341,9 +341,11 @@ void LiveLineTest::marksSplitAndJoinWithTheirRuns() {
 void LiveLineTest::lineAndMarksFollowEveryKindOfEdit() {
     const cipher::TextCipher cipher;
     std::mt19937 random(107);
-    const QStringList pieces = {"a",        "\t",      QString::fromUtf8("\u00DF"),    "&",
-                                "&amp;",    "\n",      QString::fromUtf8("\u2019"),    "Text ",
-                                "&Eacute;", "\n\tx\n", QString::fromUtf8("\U0001F600")};
+    const QStringList pieces = {"a", "\t", QString::fromUtf8("\u00DF"), "&", "&amp;", "\n",
+                                QString::fromUtf8("\u2019"), "Text ", "&Eacute;", "\n\tx\n",
+                                QString::fromUtf8("\U0001F600"),
+                                // Enough lines to be read out of the text area at once.
+                                QString("A line\n").repeated(70)};
     std::uniform_int_distribution<qsizetype> piece(0, pieces.size() - 1);
     std::uniform_int_distribution<int> action(0, 5);
     driver->paste("Start of a note.\nSecond line.");
