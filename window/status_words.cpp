@@ -20,6 +20,12 @@ QString withoutClosingPunctuation(QString word) {
     return word;
 }
 
+// Where the word that goes on at from ends: at a space, or at the text's end.
+qsizetype wordEnd(const QString& text, qsizetype from) {
+    const qsizetype space = text.indexOf(' ', from);
+    return space < 0 ? text.size() : space;
+}
+
 // More words than a note line ever shows: enough for every note of a session.
 constexpr qsizetype kMostWords = 4000;
 // Room for a line's words, enough for a wide window.
@@ -115,8 +121,7 @@ bool StatusWords::wrap(const QString& note, int width, int lines) {
     // Only the words that show are looked at: the note goes on for the
     // tooltip and a screen reader far beyond the two lines.
     for (qsizetype start = 0; start <= note.size();) {
-        qsizetype end = note.indexOf(' ', start);
-        end = end < 0 ? note.size() : end;
+        const qsizetype end = wordEnd(note, start);
         const QStringView text = QStringView(note).mid(start, end - start);
         start = end + 1;
         Word* before = nextBefore();
@@ -150,15 +155,6 @@ bool StatusWords::wrap(const QString& note, int width, int lines) {
     return !sameLines || !changed.isEmpty();
 }
 
-namespace {
-
-qsizetype wordEnd(const QString& text, qsizetype from) {
-    const qsizetype space = text.indexOf(' ', from);
-    return space < 0 ? text.size() : space;
-}
-
-}  // namespace
-
 // A keystroke mostly changes one number of the note for another as wide,
 // which leaves every line as it was but for that word: then the word is
 // put in place of the old one, without wrapping the note again. Says
@@ -167,7 +163,7 @@ bool StatusWords::rewriteOneWord(const QString& note, int width, int lines) {
     if (wrapped.isEmpty() || width != wrappedWidth || lines != wrappedLines) {
         return false;
     }
-    const QString old = std::exchange(wrappedNote, note);
+    const QString& old = wrappedNote;
     const qsizetype shorter = std::min(old.size(), note.size());
     qsizetype prefix = 0;
     while (prefix < shorter && old[prefix] == note[prefix]) {
@@ -175,6 +171,7 @@ bool StatusWords::rewriteOneWord(const QString& note, int width, int lines) {
     }
     if (prefix == old.size() && prefix == note.size()) {
         changed.clear();
+        wrappedNote = note;
         return true;
     }
     qsizetype suffix = 0;
@@ -198,13 +195,11 @@ bool StatusWords::rewriteOneWord(const QString& note, int width, int lines) {
     }
     const bool lastShown = line == wrapped.size() - 1 && word == wrapped[line].size() - 1;
     if (line == wrapped.size() || (wrappedCut && lastShown)) {
-        wrappedNote = old;
         return false;
     }
     const QString text = note.mid(start, wordEnd(note, note.size() - suffix) - start);
     Word& shown = wrapped[line][word];
     if (widthOf(text) != shown.width) {
-        wrappedNote = old;
         return false;
     }
     qreal from = 0;
@@ -213,6 +208,7 @@ bool StatusWords::rewriteOneWord(const QString& note, int width, int lines) {
     }
     shown = wordOf(text);
     changed = {Change{line, from, from + shown.width}};
+    wrappedNote = note;
     return true;
 }
 
