@@ -43,7 +43,7 @@ LineTally tallyLine(const cipher::TextCipher& cipher, std::u32string_view line) 
     return tally;
 }
 
-NoteTally::NoteTally(const cipher::TextCipher& cipher, std::u32string_view note) {
+std::vector<LineTally> tallyLines(const cipher::TextCipher& cipher, std::u32string_view note) {
     std::vector<LineTally> all;
     std::size_t start = 0;
     for (std::size_t lineBreak = note.find(kLineBreak); lineBreak != std::u32string_view::npos;
@@ -52,7 +52,19 @@ NoteTally::NoteTally(const cipher::TextCipher& cipher, std::u32string_view note)
         start = lineBreak + kLineBreak.size();
     }
     all.push_back(tallyLine(cipher, note.substr(start)));
-    replaceLines(0, 0, std::move(all));
+    return all;
+}
+
+NoteTally::NoteTally(const cipher::TextCipher& cipher, std::u32string_view note)
+    : NoteTally(tallyLines(cipher, note)) {}
+
+// A text counted whole is one a command is about to show, or has just
+// shown: its codes are added up now, rather than on the way to the screen.
+NoteTally::NoteTally(std::vector<LineTally> wholeText) : lines(std::move(wholeText)) {
+    for (const LineTally& line : lines) {
+        characters += line.characters;
+    }
+    static_cast<void>(codeSummary());
 }
 
 void NoteTally::replaceLines(std::size_t first, std::size_t count, std::vector<LineTally> fresh) {

@@ -46,6 +46,9 @@ struct LineTally {
 
 // A line of a note holds no line break (carriage return + line feed).
 [[nodiscard]] LineTally tallyLine(const cipher::TextCipher& cipher, std::u32string_view line);
+// Each line of a text, the text after its last line break included.
+[[nodiscard]] std::vector<LineTally> tallyLines(const cipher::TextCipher& cipher,
+                                                std::u32string_view text);
 
 // What the codes of a whole note come to, added up over its lines.
 struct CodeSummary {
@@ -69,6 +72,8 @@ class NoteTally {
   public:
     NoteTally() = default;
     NoteTally(const cipher::TextCipher& cipher, std::u32string_view note);
+    // The tallies of all the lines of a text.
+    explicit NoteTally(std::vector<LineTally> wholeText);
 
     // Puts lines in place of `count` lines from line `first` on (0-based).
     void replaceLines(std::size_t first, std::size_t count, std::vector<LineTally> lines);

@@ -58,11 +58,12 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent) {
     liveNote = new LiveNote(textCipher(), *txtnote);
     commandAhead = std::make_unique<CommandAhead>(textCipher(), *txtnote);
     connect(commandAhead.get(), &CommandAhead::encrypted, liveNote, &LiveNote::planned);
-    constexpr int kAfterCommandMilliseconds = 1000;
+    constexpr int kAfterCommandMilliseconds = 400;
     freeMemoryLater.setSingleShot(true);
     freeMemoryLater.setInterval(kAfterCommandMilliseconds);
     connect(&freeMemoryLater, &QTimer::timeout, this, [this] {
         spentAhead.reset();
+        liveNote->forgetReplaced();
         giveBackFreeMemory();
     });
     connect(liveNote, &LiveNote::changed, this, &Form1::textEdited);

@@ -4,6 +4,7 @@
 #include <QTextDocument>
 #include <algorithm>
 #include <iterator>
+#include <utility>
 
 #include "note_edit.h"
 #include "note_text.h"
@@ -115,16 +116,6 @@ struct WholeCount {
 
 namespace {
 
-std::vector<notes::LineTally> linesOf(const cipher::TextCipher& cipher, std::u32string_view text) {
-    std::vector<notes::LineTally> lines;
-    for (std::size_t start = 0; start <= text.size();) {
-        const std::size_t end = std::min(text.find(notes::kLineBreak, start), text.size());
-        lines.push_back(notes::tallyLine(cipher, text.substr(start, end - start)));
-        start = end + notes::kLineBreak.size();
-    }
-    return lines;
-}
-
 // Past this length the two halves of a text are counted side by side.
 constexpr std::size_t kHalvesFrom = 100'000;
 
@@ -134,19 +125,17 @@ WholeCount countOf(const cipher::TextCipher& cipher, std::u32string_view text) {
                                    : text.find(notes::kLineBreak, text.size() / 2);
     std::vector<notes::LineTally> lines;
     if (middle == std::u32string_view::npos) {
-        lines = linesOf(cipher, text);
+        lines = notes::tallyLines(cipher, text);
     } else {
         auto firstHalf = std::async(std::launch::async, [&cipher, text, middle] {
-            return linesOf(cipher, text.substr(0, middle));
+            return notes::tallyLines(cipher, text.substr(0, middle));
         });
         std::vector<notes::LineTally> second =
-            linesOf(cipher, text.substr(middle + notes::kLineBreak.size()));
+            notes::tallyLines(cipher, text.substr(middle + notes::kLineBreak.size()));
         lines = firstHalf.get();
         std::move(second.begin(), second.end(), std::back_inserter(lines));
     }
-    WholeCount count;
-    count.tally.replaceLines(0, 0, std::move(lines));
-    return count;
+    return WholeCount{notes::NoteTally(std::move(lines))};
 }
 
 }  // namespace
@@ -158,6 +147,10 @@ void LiveNote::expectWhole(std::u32string_view text) {
                             : std::async(std::launch::async, [this, text] {
                                   return std::make_shared<WholeCount>(countOf(cipher, text));
                               });
+}
+
+void LiveNote::forgetReplaced() {
+    replaced = notes::NoteTally();
 }
 
 void LiveNote::expectCounted(notes::NoteTally tallied) {
@@ -175,6 +168,6 @@ void LiveNote::countWhole() {
     if (!count || count->tally.lineCount() != static_cast<std::size_t>(note.blockCount())) {
         count = std::make_shared<WholeCount>(countOf(cipher, readNote(note)));
     }
-    tally = std::move(count->tally);
+    replaced = std::exchange(tally, std::move(count->tally));
     setCoded(tally.needsCodes());
 }

@@ -47,6 +47,8 @@ class LiveNote : public QObject {
     void expectWhole(std::u32string_view text);
     // The same, for a text whose lines are counted already.
     void expectCounted(notes::NoteTally tallied);
+    // Frees the counts of the text a command replaced.
+    void forgetReplaced();
 
   signals:
     // The text changed, and the counts and marks follow it.
@@ -61,6 +63,9 @@ class LiveNote : public QObject {
     const cipher::TextCipher& cipher;
     NoteEdit& note;
     notes::NoteTally tally;
+    // Sixteen thousand lines' counts take half a millisecond to free: not
+    // while the command's result is still to be shown.
+    notes::NoteTally replaced;
     bool coded = false;
     QTimer pieceCount;
     // The outlook with its pieces counted, until the text changes.
