@@ -171,8 +171,6 @@ std::u32string withCodes(const cipher::TextCipher& cipher, std::u32string_view n
 }
 
 std::u32string coded(const cipher::TextCipher& cipher, std::u32string_view text) {
-    std::u32string written;
-    written.reserve(text.size() + text.size() / 8);
     // A note holds few kinds of coded characters, many times each: each
     // code is written out once.
     std::vector<std::pair<char32_t, std::u32string>> codes;
@@ -183,16 +181,31 @@ std::u32string coded(const cipher::TextCipher& cipher, std::u32string_view text)
         return known != codes.end() ? known->second
                                     : codes.emplace_back(character, codeFor(character)).second;
     };
-    for (std::size_t at = 0; at < text.size(); ++at) {
-        if (isLineBreakAt(text, at)) {
-            written += U"\r\n";
-            ++at;
-        } else if (travelsAsCode(cipher, text[at], true)) {
-            written += codeOf(text[at]);
-        } else {
-            written += text[at];
+    const auto nextCoded = [&cipher, text](std::size_t at) {
+        for (; at < text.size(); ++at) {
+            if (isLineBreakAt(text, at)) {
+                ++at;
+            } else if (travelsAsCode(cipher, text[at], true)) {
+                return at;
+            }
         }
+        return text.size();
+    };
+    // Measured first: a string of a million characters that outgrows its
+    // room is copied whole, into memory the system has to hand out again.
+    std::size_t length = text.size();
+    for (std::size_t at = nextCoded(0); at < text.size(); at = nextCoded(at + 1)) {
+        length += codeOf(text[at]).size() - 1;
     }
+    std::u32string written;
+    written.reserve(length);
+    std::size_t from = 0;
+    for (std::size_t at = nextCoded(0); at < text.size(); at = nextCoded(at + 1)) {
+        written.append(text.substr(from, at - from));
+        written += codeOf(text[at]);
+        from = at + 1;
+    }
+    written.append(text.substr(from));
     return written;
 }
 
