@@ -22,6 +22,7 @@
 #include "bare_window.h"
 #include "bench_notes.h"
 #include "form1.h"
+#include "heap_trim.h"
 #include "note_text.h"
 
 namespace {
@@ -68,6 +69,8 @@ void showBare(const QString& note) {
     results.findChild<QAction*>("mnuDT")->trigger();
     const std::u32string decrypted = readNote(textArea(results));
     results.close();
+    // What the program's window freed is not the bare program's to reuse.
+    giveBackFreeMemory();
     const long before = residentKilobytes();
     replaceNote(*window.note, encrypted);
     settle();
