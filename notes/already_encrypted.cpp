@@ -18,6 +18,14 @@ constexpr std::size_t kJudgedLength = 20'000;
 
 }  // namespace
 
+std::optional<DecryptedPieces> alreadyEncryptedPieces(const cipher::TextCipher& cipher,
+                                                      std::u32string_view text) {
+    if (!judgeText(text.substr(0, kJudgedLength)).doesNotReadLikeText()) {
+        return std::nullopt;
+    }
+    return decryptPieces(cipher, text);
+}
+
 bool looksAlreadyEncrypted(const cipher::TextCipher& cipher, std::u32string_view text) {
     const TextJudgement own = judgeText(text.substr(0, kJudgedLength));
     if (!own.doesNotReadLikeText()) {

@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <optional>
 #include <string_view>
+
+#include "notes/note_pieces.h"
 
 namespace cipher {
 class TextCipher;
@@ -21,5 +24,11 @@ namespace notes {
 // the note itself. Texts too short to judge never look like one.
 [[nodiscard]] bool looksAlreadyEncrypted(const cipher::TextCipher& cipher,
                                          std::u32string_view text);
+
+// The cipher texts of a text that looks like several of them already, as
+// looksAlreadyEncrypted judges it, read: for one that does, the same answer
+// without decrypting a million characters twice.
+[[nodiscard]] std::optional<DecryptedPieces> alreadyEncryptedPieces(
+    const cipher::TextCipher& cipher, std::u32string_view text);
 
 }  // namespace notes

@@ -27,18 +27,18 @@ Result encryptionOf(const cipher::TextCipher& cipher, const std::u32string& note
 
 // Only pieces that all decrypt, in their places, are written without a
 // word with the user.
-std::optional<Result> decryptionOf(const cipher::TextCipher& cipher, const std::u32string& text) {
-    std::optional<notes::DecryptedPieces> pieces = notes::decryptPieces(cipher, text);
-    if (!pieces || pieces->unreadable != 0 || pieces->gap) {
+std::optional<Result> decryptionOf(const cipher::TextCipher& cipher,
+                                   notes::DecryptedPieces pieces) {
+    if (pieces.unreadable != 0 || pieces.gap) {
         return std::nullopt;
     }
     Result result{Command::Decrypt,
-                  toTextAreaText(pieces->text),
-                  notes::NoteTally(cipher, pieces->text),
+                  toTextAreaText(pieces.text),
+                  notes::NoteTally(cipher, pieces.text),
                   {},
                   {}};
-    pieces->text = std::u32string();
-    result.pieces = std::move(*pieces);
+    pieces.text = std::u32string();
+    result.pieces = std::move(pieces);
     return result;
 }
 
@@ -80,9 +80,9 @@ void CommandAhead::workOut() {
     }
     {
         const std::u32string text = readNote(note);
-        if (notes::looksAlreadyEncrypted(cipher, text)) {
-            ready = decryptionOf(cipher, text);
-        } else {
+        if (auto pieces = notes::alreadyEncryptedPieces(cipher, text)) {
+            ready = decryptionOf(cipher, std::move(*pieces));
+        } else if (!notes::looksAlreadyEncrypted(cipher, text)) {
             ready = encryptionOf(cipher, text);
         }
     }

@@ -52,6 +52,10 @@ TEST(AlreadyEncrypted, PiecesLookLikeOneShortTextsDoNot) {
     }
     const std::u32string pieces = written(note);
     EXPECT_TRUE(notes::looksAlreadyEncrypted(kCipher, pieces));
+    const auto read = notes::alreadyEncryptedPieces(kCipher, pieces);
+    ASSERT_TRUE(read.has_value());
+    EXPECT_EQ(read->text, note);
+    EXPECT_FALSE(notes::alreadyEncryptedPieces(kCipher, note).has_value());
     EXPECT_TRUE(notes::looksAlreadyEncrypted(kCipher, pieces.substr(0, pieces.find(U'\r'))));
     EXPECT_TRUE(notes::looksAlreadyEncrypted(
         kCipher, written(U"Dear Ann, see you at ten.") + U"\r\n\r\n" + written(U"Bring the map.")));
