@@ -25,9 +25,9 @@ namespace notes {
 [[nodiscard]] bool looksAlreadyEncrypted(const cipher::TextCipher& cipher,
                                          std::u32string_view text);
 
-// The cipher texts of a text that looks like several of them already, as
-// looksAlreadyEncrypted judges it, read: for one that does, the same answer
-// without decrypting a million characters twice.
+// What a text that looks like several cipher texts already decrypts into,
+// as looksAlreadyEncrypted judges it; none for any other text. Where the
+// result is wanted too, a long text is decrypted once rather than twice.
 [[nodiscard]] std::optional<DecryptedPieces> alreadyEncryptedPieces(
     const cipher::TextCipher& cipher, std::u32string_view text);
 
