@@ -4,6 +4,8 @@
 #include <QObject>
 #include <QString>
 #include <QTimer>
+#include <cstdint>
+#include <future>
 #include <optional>
 
 #include "command.h"
@@ -17,18 +19,15 @@ namespace cipher {
 class TextCipher;
 }
 
-// What the command a long text calls for would write, worked out once the
-// text has been still for a moment, so that the command only has to write
-// it: for a million characters the work takes longer than Qt takes to show
-// the result. A text that looks like a cipher text is decrypted ahead,
+// What the command a long text calls for would write, worked out on another
+// core as soon as a long text comes in whole (a paste, a file's text, Ctrl+Z
+// of a command) and once typing pauses, so that the command only has to
+// write it: for a million characters the work takes longer than Qt takes to
+// show the result. A text that looks like a cipher text is decrypted ahead,
 // when it is pieces that all decrypt, and any other text is encrypted
 // ahead. Any change of the text throws the result away. Not worked out
 // ahead: a text within the cipher's limit, which either command handles in
 // a millisecond or two.
-//
-// The work is done on the GUI thread, as the live line's count of pieces
-// is: on a thread of its own, the megabytes it goes through would stay
-// with that thread's heap, which the allocator does not give back.
 class CommandAhead : public QObject {
     Q_OBJECT
 
@@ -37,31 +36,48 @@ class CommandAhead : public QObject {
         Command command = Command::Encrypt;
         // What the command writes, as the text area takes it.
         QString text;
-        // The counts of its lines.
+        // The counts of its lines, for Encrypt Text. Decrypt Text's note is
+        // counted as the text area takes it in, on the core the text area
+        // leaves free: counted ahead, it would keep a command taken at once
+        // waiting.
         notes::NoteTally tally;
         // Encrypt Text's pieces.
         notes::EncryptionPlan plan;
-        // Decrypt Text's cipher texts, without their text.
+        // Decrypt Text's cipher texts and the note they hold.
         notes::DecryptedPieces pieces;
     };
 
     CommandAhead(const cipher::TextCipher& cipher, QPlainTextEdit& textArea);
+    ~CommandAhead() override;
+    CommandAhead(const CommandAhead&) = delete;
+    CommandAhead& operator=(const CommandAhead&) = delete;
 
     // What command would write for the text as it stands, if it was worked
-    // out ahead. Taken once.
+    // out ahead; when the work is under way, once it is done. Taken once.
     std::optional<Result> take(Command command);
+    // The next change is a command's own result: its work waits for a
+    // pause, not to take a core while the result is shown.
+    void commandWrites();
 
   signals:
     // The text as it stands has been encrypted ahead, by this plan.
     void encrypted(const notes::EncryptionPlan& plan);
 
   private:
-    void textChanged();
+    void textChanged(int position, int removed, int added);
     void workOut();
+    void collect(std::uint64_t work);
 
     const cipher::TextCipher& cipher;
     QPlainTextEdit& note;
     QTimer stillFor;
+    bool writing = false;
+    // The work under way, and whether the text is still the one it started from.
+    std::future<std::optional<Result>> working;
+    std::uint64_t started = 0;
+    bool workingOnText = false;
+    // The text changed while the work was under way: work on it once done.
+    bool workOutAgain = false;
     std::optional<Result> ready;
     // A result the text changed away from, until the text is still again.
     std::optional<Result> stale;

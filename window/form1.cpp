@@ -55,8 +55,10 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent) {
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
-    liveNote = new LiveNote(textCipher(), *txtnote);
+    // First to hear of a change: a long text that comes in is worked on
+    // while the live line counts it.
     commandAhead = std::make_unique<CommandAhead>(textCipher(), *txtnote);
+    liveNote = new LiveNote(textCipher(), *txtnote);
     connect(commandAhead.get(), &CommandAhead::encrypted, liveNote, &LiveNote::planned);
     constexpr int kAfterCommandMilliseconds = 400;
     freeMemoryLater.setSingleShot(true);
@@ -173,7 +175,12 @@ void Form1::writeAhead(CommandAhead::Result&& ahead, const QString& message) {
     NoteReplacement replacement = replacingNote();
     showCommandNote(message);
     writingResult = true;
-    liveNote->expectCounted(std::move(ahead.tally));
+    commandAhead->commandWrites();
+    if (ahead.command == Command::Decrypt) {
+        liveNote->expectWhole(ahead.pieces.text);
+    } else {
+        liveNote->expectCounted(std::move(ahead.tally));
+    }
     replacement.write(ahead.text);
     finishWriting();
     // Freeing its megabytes takes a millisecond: later, with the rest.
@@ -340,6 +347,7 @@ void Form1::writeResult(NoteReplacement& replacement, const std::u32string& text
                         const QString& message, StatusOffer offer) {
     showCommandNote(message, std::move(offer));
     writingResult = true;
+    commandAhead->commandWrites();
     liveNote->expectWhole(text);
     replacement.write(text);
     finishWriting();

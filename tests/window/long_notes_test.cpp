@@ -127,9 +127,9 @@ void LongNotesTest::severalNotesComeBackApart() {
     QCOMPARE(driver->note()->toPlainText(), damaged);
 }
 
-// A still text is encrypted or decrypted ahead of the command: what the
-// command then writes is exactly what it would have written, and a change
-// after that work is in what the command takes.
+// A pasted or still text is encrypted or decrypted ahead of the command:
+// what the command then writes is exactly what it would have written, and
+// a change during or after that work is in what the command takes.
 void LongNotesTest::aResultWorkedOutAheadIsOfTheTextAsItStands() {
     const std::u32string note = samples::longLetter(30'000, U"\r\n") + U"Stra\u00DFe";
     const std::u32string encrypted = notes::encryptNote(cipher, note).cipherText;
@@ -156,6 +156,12 @@ void LongNotesTest::aResultWorkedOutAheadIsOfTheTextAsItStands() {
     driver->paste(toQString(notes::encryptNote(cipher, other).cipherText));
     pressWithoutMessage(Qt::Key_D);
     QCOMPARE(readNote(*driver->note()), other);
+
+    // Typed into while the pasted text is being worked on.
+    driver->paste(toQString(note));
+    QTest::keyClicks(driver->note(), "y");
+    pressWithoutMessage(Qt::Key_E);
+    QCOMPARE(readNote(*driver->note()), notes::encryptNote(cipher, note + U"y").cipherText);
 }
 
 QTEST_MAIN(LongNotesTest)
