@@ -2,6 +2,7 @@
 #include "notes/note_tally.h"
 
 #include <algorithm>
+#include <future>
 #include <iterator>
 
 #include "cipher/alphabet_values.h"
@@ -43,16 +44,38 @@ LineTally tallyLine(const cipher::TextCipher& cipher, std::u32string_view line) 
     return tally;
 }
 
-std::vector<LineTally> tallyLines(const cipher::TextCipher& cipher, std::u32string_view note) {
+namespace {
+
+// Past this length the two halves of a text are counted side by side.
+constexpr std::size_t kHalvesFrom = 100'000;
+
+std::vector<LineTally> tallyEachLine(const cipher::TextCipher& cipher, std::u32string_view text) {
     std::vector<LineTally> all;
     std::size_t start = 0;
-    for (std::size_t lineBreak = note.find(kLineBreak); lineBreak != std::u32string_view::npos;
-         lineBreak = note.find(kLineBreak, start)) {
-        all.push_back(tallyLine(cipher, note.substr(start, lineBreak - start)));
+    for (std::size_t lineBreak = text.find(kLineBreak); lineBreak != std::u32string_view::npos;
+         lineBreak = text.find(kLineBreak, start)) {
+        all.push_back(tallyLine(cipher, text.substr(start, lineBreak - start)));
         start = lineBreak + kLineBreak.size();
     }
-    all.push_back(tallyLine(cipher, note.substr(start)));
+    all.push_back(tallyLine(cipher, text.substr(start)));
     return all;
+}
+
+}  // namespace
+
+std::vector<LineTally> tallyLines(const cipher::TextCipher& cipher, std::u32string_view text) {
+    const std::size_t middle = text.size() < kHalvesFrom ? std::u32string_view::npos
+                                                         : text.find(kLineBreak, text.size() / 2);
+    if (middle == std::u32string_view::npos) {
+        return tallyEachLine(cipher, text);
+    }
+    auto firstHalf = std::async(std::launch::async, [&cipher, text, middle] {
+        return tallyEachLine(cipher, text.substr(0, middle));
+    });
+    std::vector<LineTally> second = tallyEachLine(cipher, text.substr(middle + kLineBreak.size()));
+    std::vector<LineTally> lines = firstHalf.get();
+    std::move(second.begin(), second.end(), std::back_inserter(lines));
+    return lines;
 }
 
 NoteTally::NoteTally(const cipher::TextCipher& cipher, std::u32string_view note)

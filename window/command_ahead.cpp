@@ -17,11 +17,14 @@ namespace {
 
 using Result = CommandAhead::Result;
 
+// The cipher text's lines are few and counted at once; its text need not be kept.
 Result encryptionOf(const cipher::TextCipher& cipher, const std::u32string& note) {
     notes::NoteEncryption encryption = notes::encryptNote(cipher, note);
+    std::promise<notes::NoteTally> counted;
+    counted.set_value(notes::NoteTally(cipher, encryption.cipherText));
     Result result{Command::Encrypt,
                   toTextAreaText(encryption.cipherText),
-                  notes::NoteTally(cipher, encryption.cipherText),
+                  counted.get_future(),
                   std::move(encryption.plan),
                   {}};
     return result;
@@ -29,21 +32,29 @@ Result encryptionOf(const cipher::TextCipher& cipher, const std::u32string& note
 
 // Only pieces that all decrypt, in their places, are written without a
 // word with the user.
-std::optional<Result> decryptionOf(notes::DecryptedPieces pieces) {
+std::optional<Result> decryptionOf(const cipher::TextCipher& cipher,
+                                   notes::DecryptedPieces pieces) {
     if (pieces.unreadable != 0 || pieces.gap) {
         return std::nullopt;
     }
     Result result{Command::Decrypt, toTextAreaText(pieces.text), {}, {}, {}};
+    result.tally =
+        std::async(std::launch::async, [&cipher, note = std::exchange(pieces.text, {})]() mutable {
+            notes::NoteTally tally(cipher, note);
+            // Not kept with the counts: the text area holds the note.
+            note = std::u32string();
+            return tally;
+        });
     result.pieces = std::move(pieces);
     return result;
 }
 
 // What the command the text calls for writes, worked out on another core.
 std::optional<Result> workedOut(const cipher::TextCipher& cipher, QString raw) {
-    // The copy goes before the work's memory is given back.
+    // The text area holds the text: its copy goes once it is read.
     const std::u32string text = noteOfRawText(std::exchange(raw, QString()));
     if (auto pieces = notes::alreadyEncryptedPieces(cipher, text)) {
-        return decryptionOf(std::move(*pieces));
+        return decryptionOf(cipher, std::move(*pieces));
     }
     if (!notes::looksAlreadyEncrypted(cipher, text)) {
         return encryptionOf(cipher, text);
@@ -60,6 +71,13 @@ CommandAhead::CommandAhead(const cipher::TextCipher& textCipher, QPlainTextEdit&
     stillFor.setSingleShot(true);
     stillFor.setInterval(kStillMilliseconds);
     connect(&stillFor, &QTimer::timeout, this, &CommandAhead::workOut);
+    // What the work went through goes back to the system once it is done,
+    // which takes milliseconds: not while a command waits for the work, nor
+    // while the text area takes in its result.
+    constexpr int kGiveBackMilliseconds = 400;
+    giveBackLater.setSingleShot(true);
+    giveBackLater.setInterval(kGiveBackMilliseconds);
+    connect(&giveBackLater, &QTimer::timeout, this, &giveBackFreeMemory);
     connect(note.document(), &QTextDocument::contentsChange, this, &CommandAhead::textChanged);
 }
 
@@ -119,8 +137,6 @@ void CommandAhead::workOut() {
     const std::uint64_t work = ++started;
     working = std::async(std::launch::async, [this, work, raw = rawText(note)]() mutable {
         std::optional<Result> result = workedOut(cipher, std::move(raw));
-        // What the work went through goes back at once: the text stays shown.
-        giveBackFreeMemory();
         QMetaObject::invokeMethod(
             this, [this, work] { collect(work); }, Qt::QueuedConnection);
         return result;
@@ -128,6 +144,7 @@ void CommandAhead::workOut() {
 }
 
 void CommandAhead::collect(std::uint64_t work) {
+    giveBackLater.start();
     if (work != started) {
         // A command took this work's result already, and newer work is under way.
         return;

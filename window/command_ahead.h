@@ -36,14 +36,12 @@ class CommandAhead : public QObject {
         Command command = Command::Encrypt;
         // What the command writes, as the text area takes it.
         QString text;
-        // The counts of its lines, for Encrypt Text. Decrypt Text's note is
-        // counted as the text area takes it in, on the core the text area
-        // leaves free: counted ahead, it would keep a command taken at once
-        // waiting.
-        notes::NoteTally tally;
+        // The counts of its lines. A decrypted note is counted once it is
+        // written out: a command taken at once need not wait for them.
+        std::future<notes::NoteTally> tally;
         // Encrypt Text's pieces.
         notes::EncryptionPlan plan;
-        // Decrypt Text's cipher texts and the note they hold.
+        // Decrypt Text's cipher texts, without their text.
         notes::DecryptedPieces pieces;
     };
 
@@ -71,6 +69,7 @@ class CommandAhead : public QObject {
     const cipher::TextCipher& cipher;
     QPlainTextEdit& note;
     QTimer stillFor;
+    QTimer giveBackLater;
     bool writing = false;
     // The work under way, and whether the text is still the one it started from.
     std::future<std::optional<Result>> working;

@@ -176,11 +176,7 @@ void Form1::writeAhead(CommandAhead::Result&& ahead, const QString& message) {
     showCommandNote(message);
     writingResult = true;
     commandAhead->commandWrites();
-    if (ahead.command == Command::Decrypt) {
-        liveNote->expectWhole(ahead.pieces.text);
-    } else {
-        liveNote->expectCounted(std::move(ahead.tally));
-    }
+    liveNote->expectCounted(std::move(ahead.tally));
     replacement.write(ahead.text);
     finishWriting();
     // Freeing its megabytes takes a millisecond: later, with the rest.

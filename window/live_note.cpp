@@ -3,7 +3,6 @@
 
 #include <QTextDocument>
 #include <algorithm>
-#include <iterator>
 #include <utility>
 
 #include "note_edit.h"
@@ -109,65 +108,34 @@ void LiveNote::setCoded(bool needsCodes) {
     }
 }
 
-// The counts of a whole text.
-struct WholeCount {
-    notes::NoteTally tally;
-};
-
-namespace {
-
-// Past this length the two halves of a text are counted side by side.
-constexpr std::size_t kHalvesFrom = 100'000;
-
-WholeCount countOf(const cipher::TextCipher& cipher, std::u32string_view text) {
-    const std::size_t middle = text.size() < kHalvesFrom
-                                   ? std::u32string_view::npos
-                                   : text.find(notes::kLineBreak, text.size() / 2);
-    std::vector<notes::LineTally> lines;
-    if (middle == std::u32string_view::npos) {
-        lines = notes::tallyLines(cipher, text);
-    } else {
-        auto firstHalf = std::async(std::launch::async, [&cipher, text, middle] {
-            return notes::tallyLines(cipher, text.substr(0, middle));
-        });
-        std::vector<notes::LineTally> second =
-            notes::tallyLines(cipher, text.substr(middle + notes::kLineBreak.size()));
-        lines = firstHalf.get();
-        std::move(second.begin(), second.end(), std::back_inserter(lines));
-    }
-    return WholeCount{notes::NoteTally(std::move(lines))};
-}
-
-}  // namespace
-
 // A command's result is counted on another core while the text area takes
 // it in, which for a million characters takes longer.
 void LiveNote::expectWhole(std::u32string_view text) {
-    expected = text.empty() ? std::future<std::shared_ptr<WholeCount>>()
-                            : std::async(std::launch::async, [this, text] {
-                                  return std::make_shared<WholeCount>(countOf(cipher, text));
-                              });
+    expected = text.empty() ? std::future<notes::NoteTally>()
+                            : std::async(std::launch::async,
+                                         [this, text] { return notes::NoteTally(cipher, text); });
 }
 
 void LiveNote::forgetReplaced() {
     replaced = notes::NoteTally();
 }
 
-void LiveNote::expectCounted(notes::NoteTally tallied) {
-    std::promise<std::shared_ptr<WholeCount>> count;
-    count.set_value(std::make_shared<WholeCount>(WholeCount{std::move(tallied)}));
-    expected = count.get_future();
+void LiveNote::expectCounted(std::future<notes::NoteTally> counting) {
+    expected = std::move(counting);
 }
 
 // A change of the whole text, a paste over all of it or a command's
 // result, is read out at once rather than line by line: a million
 // characters come in sixteen thousand lines.
 void LiveNote::countWhole() {
-    std::shared_ptr<WholeCount> count = expected.valid() ? expected.get() : nullptr;
-    // A carriage return of its own would have ended a line there as well.
-    if (!count || count->tally.lineCount() != static_cast<std::size_t>(note.blockCount())) {
-        count = std::make_shared<WholeCount>(countOf(cipher, readNote(note)));
+    std::optional<notes::NoteTally> count;
+    if (expected.valid()) {
+        count = expected.get();
     }
-    replaced = std::exchange(tally, std::move(count->tally));
+    // A carriage return of its own would have ended a line there as well.
+    if (!count || count->lineCount() != static_cast<std::size_t>(note.blockCount())) {
+        count.emplace(cipher, readNote(note));
+    }
+    replaced = std::exchange(tally, std::move(*count));
     setCoded(tally.needsCodes());
 }

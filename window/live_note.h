@@ -5,7 +5,6 @@
 #include <QTextBlock>
 #include <QTimer>
 #include <future>
-#include <memory>
 #include <optional>
 #include <string_view>
 
@@ -13,8 +12,6 @@
 #include "notes/encryption_plan.h"
 #include "notes/note_tally.h"
 #include "notes/outlook.h"
-
-struct WholeCount;
 
 namespace cipher {
 class TextCipher;
@@ -45,8 +42,8 @@ class LiveNote : public QObject {
     // the text area has it: it is counted as the text area takes it in,
     // rather than read back out. Empty again after.
     void expectWhole(std::u32string_view text);
-    // The same, for a text whose lines are counted already.
-    void expectCounted(notes::NoteTally tallied);
+    // The same, for a text whose lines are being counted elsewhere.
+    void expectCounted(std::future<notes::NoteTally> counting);
     // Frees the counts of the text a command replaced.
     void forgetReplaced();
 
@@ -70,5 +67,5 @@ class LiveNote : public QObject {
     QTimer pieceCount;
     // The outlook with its pieces counted, until the text changes.
     std::optional<notes::Outlook> counted;
-    std::future<std::shared_ptr<WholeCount>> expected;
+    std::future<notes::NoteTally> expected;
 };
