@@ -4,6 +4,7 @@
 #include <QMetaObject>
 #include <QPlainTextEdit>
 #include <QTextDocument>
+#include <new>
 #include <utility>
 
 #include "cipher/limits.h"
@@ -136,7 +137,12 @@ void CommandAhead::workOut() {
     workingOnText = true;
     const std::uint64_t work = ++started;
     working = std::async(std::launch::async, [this, work, raw = rawText(note)]() mutable {
-        std::optional<Result> result = workedOut(cipher, std::move(raw));
+        std::optional<Result> result;
+        try {
+            result = workedOut(cipher, std::move(raw));
+        } catch (const std::bad_alloc&) {
+            // Nothing is ready then: a command works on the text itself.
+        }
         QMetaObject::invokeMethod(
             this, [this, work] { collect(work); }, Qt::QueuedConnection);
         return result;

@@ -20,9 +20,9 @@ class TextCipher;
 }
 
 // What the command a long text calls for would write, worked out on another
-// core as soon as a long text comes in whole (a paste, a file's text, Ctrl+Z
-// of a command) and once typing pauses, so that the command only has to
-// write it: for a million characters the work takes longer than Qt takes to
+// core as soon as a long text comes in whole (a paste, or Ctrl+Z of a
+// command) and once typing pauses, so that the command only has to write
+// it: for a million characters the work takes longer than Qt takes to
 // show the result. A text that looks like a cipher text is decrypted ahead,
 // when it is pieces that all decrypt, and any other text is encrypted
 // ahead. Any change of the text throws the result away. Not worked out
@@ -36,8 +36,9 @@ class CommandAhead : public QObject {
         Command command = Command::Encrypt;
         // What the command writes, as the text area takes it.
         QString text;
-        // The counts of its lines. A decrypted note is counted once it is
-        // written out: a command taken at once need not wait for them.
+        // The counts of its lines. A decrypted note's are counted after the
+        // note is worked out, beside what follows: a command taken at once
+        // need not wait for them.
         std::future<notes::NoteTally> tally;
         // Encrypt Text's pieces.
         notes::EncryptionPlan plan;
