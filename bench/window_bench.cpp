@@ -157,12 +157,17 @@ void runCommand(benchmark::State& state, const char* action, const QString& text
         windows.note().setPlainText(text);
         windows.bareNote().setPlainText(text);
         settle();
-        if (stillMilliseconds != 0) {
-            QTest::qWait(stillMilliseconds);
-        }
+        const auto stayStill = [stillMilliseconds] {
+            if (stillMilliseconds != 0) {
+                QTest::qWait(stillMilliseconds);
+            }
+        };
+        stayStill();
         times.window.push_back(millisecondsOf([&] { command->trigger(); }));
         // A bare Qt program holds its result as a QString already.
         const QString result = toTextAreaText(readNote(windows.note()));
+        // After as long a pause: idling leaves the caches colder.
+        stayStill();
         times.bare.push_back(millisecondsOf([&] {
             QTextCursor cursor(windows.bareNote().document());
             cursor.beginEditBlock();
