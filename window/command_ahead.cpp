@@ -161,6 +161,8 @@ void CommandAhead::collect(std::uint64_t work) {
             ready = std::move(result);
             if (ready && ready->command == Command::Encrypt) {
                 emit encrypted(ready->plan);
+            } else if (ready) {
+                emit decrypted(ready->pieces);
             }
         }
     }

@@ -61,6 +61,8 @@ class CommandAhead : public QObject {
   signals:
     // The text as it stands has been encrypted ahead, by this plan.
     void encrypted(const notes::EncryptionPlan& plan);
+    // The text as it stands has been decrypted ahead, from these cipher texts.
+    void decrypted(const notes::DecryptedPieces& pieces);
 
   private:
     void textChanged(int position, int removed, int added);

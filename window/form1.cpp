@@ -60,6 +60,10 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent) {
     commandAhead = std::make_unique<CommandAhead>(textCipher(), *txtnote);
     liveNote = new LiveNote(textCipher(), *txtnote);
     connect(commandAhead.get(), &CommandAhead::encrypted, liveNote, &LiveNote::planned);
+    connect(commandAhead.get(), &CommandAhead::decrypted, liveNote,
+            [this](const notes::DecryptedPieces& pieces) {
+                liveNote->decryptable(pieces.cipherTexts, pieces.notes);
+            });
     constexpr int kAfterCommandMilliseconds = 400;
     freeMemoryLater.setSingleShot(true);
     freeMemoryLater.setInterval(kAfterCommandMilliseconds);
@@ -69,6 +73,12 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent) {
         giveBackFreeMemory();
     });
     connect(liveNote, &LiveNote::changed, this, &Form1::textEdited);
+    // Counted after a command, the pieces of its result wait for the next edit.
+    connect(liveNote, &LiveNote::recounted, this, [this] {
+        if (!commandNoteShown) {
+            showOutlook();
+        }
+    });
     textEdited();
 }
 
@@ -296,6 +306,7 @@ void Form1::textEdited() {
 }
 
 void Form1::showOutlook() {
+    commandNoteShown = false;
     const notes::Outlook outlook = liveNote->outlook();
     if (outlook.verdict == notes::Outlook::Verdict::InPieces && outlook.pieces == 0) {
         liveNote->countPiecesSoon();
@@ -350,6 +361,7 @@ void Form1::writeResult(NoteReplacement& replacement, const std::u32string& text
 }
 
 void Form1::showCommandNote(const QString& message, StatusOffer offer) {
+    commandNoteShown = true;
     statusLine->setMessage(message, std::move(offer));
     statusLine->announce();
 }

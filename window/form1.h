@@ -100,6 +100,8 @@ class Form1 : public QMainWindow {
     LiveNote* liveNote = nullptr;
     // Set while a command writes, whose own note then stays in view.
     bool writingResult = false;
+    // A command's note is shown, until the next edit.
+    bool commandNoteShown = false;
     // The undo steps there were before the last command wrote.
     int undoStepsBeforeCommand = 0;
     // A moment after a command, what it freed goes back to the system.

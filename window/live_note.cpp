@@ -46,13 +46,23 @@ void LiveNote::countPiecesSoon() {
 void LiveNote::planned(const notes::EncryptionPlan& plan) {
     pieceCount.stop();
     counted = tally.outlook(plan);
-    emit changed();
+    emit recounted();
+}
+
+void LiveNote::decryptable(std::size_t cipherTexts, std::size_t noteCount) {
+    pieceCount.stop();
+    notes::Outlook cipherOutlook = tally.outlook(cipher, [this] { return readNote(note); });
+    cipherOutlook.verdict = notes::Outlook::Verdict::CipherTexts;
+    cipherOutlook.cipherTexts = cipherTexts;
+    cipherOutlook.notes = noteCount;
+    counted = cipherOutlook;
+    emit recounted();
 }
 
 void LiveNote::countPieces() {
     const auto text = [this] { return readNote(note); };
     counted = tally.outlook(cipher, text, notes::NoteTally::Pieces::Always);
-    emit changed();
+    emit recounted();
 }
 
 void LiveNote::contentsChanged(int position, int /*removed*/, int added) {

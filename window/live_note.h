@@ -38,6 +38,9 @@ class LiveNote : public QObject {
     // The note as it stands was planned, by this plan: its pieces are
     // counted without planning it again.
     void planned(const notes::EncryptionPlan& plan);
+    // The text as it stands is cipher texts that Decrypt Text reads back
+    // into that many notes: its pieces are not counted.
+    void decryptable(std::size_t cipherTexts, std::size_t noteCount);
     // The whole text is about to become this text, which must live until
     // the text area has it: it is counted as the text area takes it in,
     // rather than read back out. Empty again after.
@@ -50,6 +53,9 @@ class LiveNote : public QObject {
   signals:
     // The text changed, and the counts and marks follow it.
     void changed();
+    // The text did not change, but its pieces were counted or it was found
+    // to be cipher texts: the outlook has more to say.
+    void recounted();
 
   private:
     void contentsChanged(int position, int removed, int added);

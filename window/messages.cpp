@@ -424,6 +424,16 @@ QString Messages::outlook(const notes::Outlook& outlook) {
                        .arg(characters, groupedNumber(length.excessOverNote()),
                             groupedNumber(notes::kMaxNoteLength));
             break;
+        case Verdict::CipherTexts:
+            // What the codes of a cipher text would become says nothing to
+            // someone about to decrypt it.
+            return tr("%1 characters, %2:")
+                       .arg(characters,
+                            tr("%Ln cipher texts", nullptr, plural(outlook.cipherTexts))) +
+                   ' ' +
+                   (outlook.notes == 1 ? tr("Decrypt Text brings back the note they hold.")
+                                       : tr("Decrypt Text brings back the %Ln notes they hold.",
+                                            nullptr, plural(outlook.notes)));
     }
     return line + ' ' + outlookOfCodes(outlook.codes);
 }

@@ -12,6 +12,7 @@
 #include <random>
 
 #include "cipher/text_cipher.h"
+#include "long_notes.h"
 #include "messages.h"
 #include "note_edit.h"
 #include "note_text.h"
@@ -19,6 +20,7 @@
 #include "notes/encryption_plan.h"
 #include "notes/note_encryption.h"
 #include "notes/outlook.h"
+#include "notes/text_length.h"
 #include "status_label.h"
 #include "window_driver.h"
 
@@ -104,6 +106,8 @@ class LiveLineTest : public QObject {
 
     void saysWhatEncryptTextWillDo_data();
     void saysWhatEncryptTextWillDo();
+    void pointsLongCipherTextsToDecryptText_data();
+    void pointsLongCipherTextsToDecryptText();
     void marksExactlyTheCharactersThatTravelAsCodes();
     void marksAreDrawnUnderTheirCharactersOnly();
     void marksOfLinesNotEditedArePaintedWhenCodesComeAndGo();
@@ -203,6 +207,53 @@ void LiveLineTest::saysWhatEncryptTextWillDo() {
         QCOMPARE(driver->offer()->text(), QString("Use &Plain Forms"));
     }
     expectWindowSizeKept();
+}
+
+void LiveLineTest::pointsLongCipherTextsToDecryptText_data() {
+    QTest::addColumn<QStringList>("notes");
+    QTest::addColumn<QString>("bringsBack");
+    const QString letter = toQString(samples::longLetter(12'000, U"\r\n"));
+    QTest::newRow("one note") << QStringList{letter} << "the note they hold.";
+    QTest::newRow("two notes") << QStringList{letter, letter.left(6'000)}
+                               << "the 2 notes they hold.";
+}
+
+// Once the work done ahead has read them: a long text that is cipher texts
+// is one to decrypt, and a long note, its pieces counted, is not.
+void LiveLineTest::pointsLongCipherTextsToDecryptText() {
+    QFETCH(QStringList, notes);
+    QFETCH(QString, bringsBack);
+    const cipher::TextCipher cipher;
+    std::vector<std::u32string> cipherTexts;
+    std::size_t pieces = 0;
+    for (const QString& note : notes) {
+        const notes::NoteEncryption encryption = notes::encryptNote(cipher, note.toStdU32String());
+        cipherTexts.push_back(encryption.cipherText);
+        pieces += encryption.plan.pieces.size();
+    }
+    const std::u32string text = samples::joined(cipherTexts, U"\r\n\r\n");
+    driver->paste(toQString(text));
+    const QString line =
+        QString("%1 characters, %2 cipher texts: Decrypt Text brings back %3")
+            .arg(
+                QLocale(QLocale::English).toString(qulonglong{notes::measureText(text).characters}))
+            .arg(pieces)
+            .arg(bringsBack);
+    QVERIFY2(QTest::qWaitFor([&] { return driver->status() == line; }),
+             qPrintable(driver->status() + " instead of " + line));
+    // The command's own note stays once its result is worked on in turn.
+    constexpr int kAfterWorkAhead = 600;
+    driver->press(Qt::Key_D);
+    QTest::qWait(kAfterWorkAhead);
+    QVERIFY2(driver->status().startsWith("Decrypted "), qPrintable(driver->status()));
+    driver->press(Qt::Key_E);
+    QTest::qWait(kAfterWorkAhead);
+    QVERIFY2(driver->status().startsWith("Encrypted "), qPrintable(driver->status()));
+
+    driver->paste(notes.front());
+    QVERIFY2(QTest::qWaitFor([&] { return driver->status().contains(" pieces: "); }),
+             qPrintable(driver->status()));
+    QVERIFY2(!driver->status().contains("Decrypt Text"), qPrintable(driver->status()));
 }
 
 void LiveLineTest::marksExactlyTheCharactersThatTravelAsCodes() {

@@ -140,6 +140,13 @@
         </translation>
     </message>
     <message numerus="yes">
+        <source>Decrypt Text brings back the %Ln notes they hold.</source>
+        <translation>
+            <numerusform>Decrypt Text brings back the %Ln note they hold.</numerusform>
+            <numerusform>Decrypt Text brings back the %Ln notes they hold.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
         <source>%Ln cipher texts</source>
         <translation>
             <numerusform>%Ln cipher text</numerusform>
