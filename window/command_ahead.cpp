@@ -143,8 +143,8 @@ void CommandAhead::workOut() {
         } catch (const std::bad_alloc&) {
             // Nothing is ready then: a command works on the text itself.
         }
-        QMetaObject::invokeMethod(
-            this, [this, work] { collect(work); }, Qt::QueuedConnection);
+        const auto collectWork = [this, work] { collect(work); };
+        QMetaObject::invokeMethod(this, collectWork, Qt::QueuedConnection);
         return result;
     });
 }
