@@ -63,6 +63,15 @@ std::optional<Result> workedOut(const cipher::TextCipher& cipher, QString raw) {
     return std::nullopt;
 }
 
+// Out of memory, nothing is ready: a command works on the text itself.
+std::optional<Result> workedOutIfMemoryAllows(const cipher::TextCipher& cipher, QString raw) {
+    try {
+        return workedOut(cipher, std::move(raw));
+    } catch (const std::bad_alloc&) {
+        return std::nullopt;
+    }
+}
+
 }  // namespace
 
 CommandAhead::CommandAhead(const cipher::TextCipher& textCipher, QPlainTextEdit& textArea)
@@ -137,12 +146,7 @@ void CommandAhead::workOut() {
     workingOnText = true;
     const std::uint64_t work = ++started;
     working = std::async(std::launch::async, [this, work, raw = rawText(note)]() mutable {
-        std::optional<Result> result;
-        try {
-            result = workedOut(cipher, std::move(raw));
-        } catch (const std::bad_alloc&) {
-            // Nothing is ready then: a command works on the text itself.
-        }
+        std::optional<Result> result = workedOutIfMemoryAllows(cipher, std::move(raw));
         const auto collectWork = [this, work] { collect(work); };
         QMetaObject::invokeMethod(this, collectWork, Qt::QueuedConnection);
         return result;
