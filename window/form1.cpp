@@ -60,10 +60,7 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent) {
     commandAhead = std::make_unique<CommandAhead>(textCipher(), *txtnote);
     liveNote = new LiveNote(textCipher(), *txtnote);
     connect(commandAhead.get(), &CommandAhead::encrypted, liveNote, &LiveNote::planned);
-    connect(commandAhead.get(), &CommandAhead::decrypted, liveNote,
-            [this](const notes::DecryptedPieces& pieces) {
-                liveNote->decryptable(pieces.cipherTexts, pieces.notes);
-            });
+    connect(commandAhead.get(), &CommandAhead::decrypted, liveNote, &LiveNote::decryptable);
     constexpr int kAfterCommandMilliseconds = 400;
     freeMemoryLater.setSingleShot(true);
     freeMemoryLater.setInterval(kAfterCommandMilliseconds);

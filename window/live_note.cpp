@@ -49,12 +49,12 @@ void LiveNote::planned(const notes::EncryptionPlan& plan) {
     emit recounted();
 }
 
-void LiveNote::decryptable(std::size_t cipherTexts, std::size_t noteCount) {
+void LiveNote::decryptable(const notes::DecryptedPieces& pieces) {
     pieceCount.stop();
     notes::Outlook cipherOutlook = tally.outlook(cipher, [this] { return readNote(note); });
     cipherOutlook.verdict = notes::Outlook::Verdict::CipherTexts;
-    cipherOutlook.cipherTexts = cipherTexts;
-    cipherOutlook.notes = noteCount;
+    cipherOutlook.cipherTexts = pieces.cipherTexts;
+    cipherOutlook.notes = pieces.notes;
     counted = cipherOutlook;
     emit recounted();
 }

@@ -10,6 +10,7 @@
 
 #include "note_edit.h"
 #include "notes/encryption_plan.h"
+#include "notes/note_pieces.h"
 #include "notes/note_tally.h"
 #include "notes/outlook.h"
 
@@ -39,8 +40,8 @@ class LiveNote : public QObject {
     // counted without planning it again.
     void planned(const notes::EncryptionPlan& plan);
     // The text as it stands is cipher texts that Decrypt Text reads back
-    // into that many notes: its pieces are not counted.
-    void decryptable(std::size_t cipherTexts, std::size_t noteCount);
+    // into notes: its pieces are not counted.
+    void decryptable(const notes::DecryptedPieces& pieces);
     // The whole text is about to become this text, which must live until
     // the text area has it: it is counted as the text area takes it in,
     // rather than read back out. Empty again after.
